@@ -1,0 +1,38 @@
+// The main window as a Qt widget: the six controls of the layout table, drawn
+// in its stacking order.
+#pragma once
+
+#include "Form1View.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace velk::qt {
+
+class Form1 final : public QWidget, public Form1View {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    void SetCaption(const std::wstring& caption) override;
+    void SetNewsText(const std::wstring& news) override;
+
+    QPlainTextEdit* Text1() const { return text1_; }
+    QLabel* Label1() const { return label1_; }
+    QLabel* Label2() const { return label2_; }
+    QWidget* Line1() const { return line1_; }
+    QWidget* Line2() const { return line2_; }
+    QLabel* Image1() const { return image1_; }
+
+private:
+    QLabel* image1_;
+    QLabel* label2_;
+    QWidget* line1_;
+    QWidget* line2_;
+    QLabel* label1_;
+    QPlainTextEdit* text1_;
+};
+
+}  // namespace velk::qt

@@ -1,0 +1,30 @@
+// The application's start: builds the main window, runs its load event and
+// shows it; reports an error that ends the application.
+#pragma once
+
+#include "Form1.h"
+#include "Launcher.h"
+#include "MessageBoxes.h"
+
+namespace velk::qt {
+
+// Shows the error in an error box; the caller then ends the application.
+void ReportFatalError(MessageBoxes& messages, const std::exception& error);
+
+class Starter {
+public:
+    Starter(MessageBoxes& messages, Launcher::FolderSource applicationFolder);
+
+    // Runs the load event and shows the window. False when an error ended the
+    // start; it has been reported and the window was never shown.
+    bool Start();
+
+    Form1& Window() { return form_; }
+
+private:
+    MessageBoxes& messages_;
+    Form1 form_;
+    Launcher launcher_;
+};
+
+}  // namespace velk::qt

@@ -1,0 +1,14 @@
+// Entry of the Qt starter.
+#include "ApplicationFolder.h"
+#include "QtMessageBoxes.h"
+#include "Starter.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    velk::qt::QtMessageBoxes messages;
+    velk::qt::Starter starter(messages, velk::ApplicationFolder);
+    if (!starter.Start()) return 1;
+    return QApplication::exec();
+}

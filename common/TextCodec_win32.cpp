@@ -1,0 +1,32 @@
+// On Windows the system code page is the ANSI code page (CP_ACP).
+#include "TextCodec.h"
+
+#include <windows.h>
+
+#include <limits>
+
+namespace velk {
+
+std::wstring FromSystemCodePage(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) throw std::length_error("text too long");
+    const int length = static_cast<int>(bytes.size());
+    const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, out.data(), needed);
+    return out;
+}
+
+std::string ToSystemCodePage(std::wstring_view text) {
+    if (text.empty()) return {};
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) throw std::length_error("text too long");
+    const int length = static_cast<int>(text.size());
+    const int needed = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(needed), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), length, out.data(), needed, nullptr, nullptr);
+    return out;
+}
+
+std::wstring PathToText(const std::filesystem::path& path) { return path.native(); }
+
+}  // namespace velk

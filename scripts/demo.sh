@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Sets up, builds the starter and runs it in a demo folder (a config.ini
+# naming localhost and a stand-in velk.exe). With a display it simply runs
+# there. Without one it runs on a private Xvfb, saves screenshots of the
+# welcome box and of the window, and prints where they are.
+# Usage: scripts/demo.sh
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+scripts/setup.sh
+cmake --preset linux-release >/dev/null
+cmake --build --preset linux-release --target Velk_Loader
+
+demo="$root/build/linux-release/demo"
+rm -rf "$demo"
+mkdir -p "$demo"
+cp build/linux-release/app/qt/Velk_Loader demo/config.ini demo/velk.exe "$demo/"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    echo "Running $demo/Velk_Loader"
+    exec "$demo/Velk_Loader"
+fi
+
+source scripts/x11-helpers.sh
+shots="$root/build/linux-release/screenshots"
+mkdir -p "$shots"
+export XDG_RUNTIME_DIR=$(mktemp -d)
+start_private_xvfb
+trap 'kill "$starter" 2>/dev/null; stop_private_xvfb; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+
+"$demo/Velk_Loader" &
+starter=$!
+box=$(wait_for_window '^Project1$' 30) || { echo "The welcome box did not appear." >&2; exit 1; }
+sleep 0.5
+import -window "$box" "$shots/welcome.png"
+echo "Welcome box: \"$(xdotool getwindowname "$box")\" (screenshot $shots/welcome.png)"
+dismiss_box "$box"
+
+window=$(wait_for_window '^Vellmark Demo Realm$' 30) || { echo "The window did not appear." >&2; exit 1; }
+sleep 0.5
+import -window "$window" "$shots/window.png"
+echo "Window: \"$(xdotool getwindowname "$window")\", $(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p') (screenshot $shots/window.png)"

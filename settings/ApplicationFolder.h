@@ -1,0 +1,13 @@
+// The folder of the running executable: the settings file and the game client
+// are found there. One implementation per platform.
+#pragma once
+
+#include <filesystem>
+
+namespace velk {
+
+// Without a trailing separator (but for a root folder). Throws AppError when
+// the platform cannot tell.
+std::filesystem::path ApplicationFolder();
+
+}  // namespace velk

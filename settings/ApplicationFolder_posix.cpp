@@ -1,0 +1,22 @@
+// Linux: the kernel's link to the running executable.
+#include "ApplicationFolder.h"
+
+#include "AppError.h"
+#include "TextCodec.h"
+
+#include <cstring>
+#include <system_error>
+
+namespace velk {
+
+std::filesystem::path ApplicationFolder() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        throw AppError(L"Cannot find the folder of the running program: " + FromSystemCodePage(error.message()) +
+                       L".");
+    }
+    return executable.parent_path();
+}
+
+}  // namespace velk

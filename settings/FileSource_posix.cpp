@@ -1,0 +1,64 @@
+// Reading a file with POSIX descriptors.
+#include "FileSource.h"
+
+#include "TextCodec.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velk {
+namespace {
+
+FileProblemError ProblemFromErrno(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return {FileProblem::NotFound, {}};
+    case EACCES:
+    case EPERM:
+        return {FileProblem::AccessDenied, {}};
+    case EISDIR:
+        return {FileProblem::IsFolder, {}};
+    default:
+        return {FileProblem::Other, FromSystemCodePage(std::strerror(error))};
+    }
+}
+
+class PosixFile final : public ByteSource {
+public:
+    explicit PosixFile(int fd) : fd_(fd) {}
+    ~PosixFile() override { ::close(fd_); }
+    PosixFile(const PosixFile&) = delete;
+    PosixFile& operator=(const PosixFile&) = delete;
+
+    std::size_t Read(std::span<char> buffer) override {
+        for (;;) {
+            const ssize_t got = ::read(fd_, buffer.data(), buffer.size());
+            if (got >= 0) return static_cast<std::size_t>(got);
+            if (errno != EINTR) throw ProblemFromErrno(errno);
+        }
+    }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+std::unique_ptr<ByteSource> OpenFileForReading(const std::filesystem::path& path) {
+    int fd = -1;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) throw ProblemFromErrno(errno);
+    auto file = std::make_unique<PosixFile>(fd);
+    // A folder opens fine on POSIX; only reading it fails. Say what it is now.
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) throw FileProblemError(FileProblem::IsFolder, {});
+    return file;
+}
+
+}  // namespace velk

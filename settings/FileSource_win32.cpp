@@ -1,0 +1,69 @@
+// Reading a file with Win32 handles; wide paths, so any folder name works.
+#include "FileSource.h"
+
+#include <windows.h>
+
+namespace velk {
+namespace {
+
+std::wstring SystemMessage(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = length ? std::wstring(text, length) : L"error " + std::to_wstring(error);
+    LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
+        message.pop_back();
+    return message;
+}
+
+FileProblemError ProblemFromError(DWORD error, const std::filesystem::path& path) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+        return {FileProblem::NotFound, {}};
+    case ERROR_ACCESS_DENIED: {
+        // Windows answers "access denied" for a folder too.
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return {FileProblem::IsFolder, {}};
+        return {FileProblem::AccessDenied, {}};
+    }
+    default:
+        return {FileProblem::Other, SystemMessage(error)};
+    }
+}
+
+class Win32File final : public ByteSource {
+public:
+    explicit Win32File(HANDLE handle) : handle_(handle) {}
+    ~Win32File() override { CloseHandle(handle_); }
+    Win32File(const Win32File&) = delete;
+    Win32File& operator=(const Win32File&) = delete;
+
+    std::size_t Read(std::span<char> buffer) override {
+        DWORD got = 0;
+        const DWORD wanted = buffer.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(buffer.size());
+        if (!ReadFile(handle_, buffer.data(), wanted, &got, nullptr)) {
+            const DWORD error = GetLastError();
+            throw FileProblemError(FileProblem::Other, SystemMessage(error));
+        }
+        return got;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+std::unique_ptr<ByteSource> OpenFileForReading(const std::filesystem::path& path) {
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) throw ProblemFromError(GetLastError(), path);
+    return std::make_unique<Win32File>(handle);
+}
+
+}  // namespace velk

@@ -1,0 +1,79 @@
+// Item syntax:
+//  - spaces and tabs before an item are skipped;
+//  - "quoted" items run to the next double quote and may hold commas and line
+//    ends; anything between the closing quote and the next comma or line end
+//    is dropped;
+//  - unquoted items run to the next comma or line end, trailing spaces and tabs
+//    trimmed; a double quote inside one is an ordinary character;
+//  - CR, LF and CR LF are line ends; the end of the stream ends an item too.
+// The stream is read in blocks and never held whole, so what follows the
+// items asked for costs nothing.
+#include "ItemReader.h"
+
+#include "TextCodec.h"
+
+#include <algorithm>
+
+namespace velk {
+
+bool ItemReader::Fill() {
+    if (pos_ < end_) return true;
+    pos_ = 0;
+    end_ = source_.Read(buffer_);
+    return end_ > 0;
+}
+
+int ItemReader::Peek() { return Fill() ? static_cast<unsigned char>(buffer_[pos_]) : kEnd; }
+
+int ItemReader::Get() { return Fill() ? static_cast<unsigned char>(buffer_[pos_++]) : kEnd; }
+
+void ItemReader::DetectByteOrderMark() {
+    static constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    // The mark may arrive split over several reads.
+    while (end_ < kMark.size()) {
+        const std::size_t got = source_.Read(std::span(buffer_).subspan(end_));
+        if (got == 0) break;
+        end_ += got;
+    }
+    if (std::string_view(buffer_.data(), end_).starts_with(kMark)) {
+        pos_ = kMark.size();
+        utf8_ = true;
+    }
+}
+
+int ItemReader::CopyUntil(std::string* out, std::string_view stops) {
+    while (Fill()) {
+        const char* begin = buffer_.data() + pos_;
+        const char* const bufferEnd = buffer_.data() + end_;
+        const char* stop = std::find_first_of(begin, bufferEnd, stops.begin(), stops.end());
+        if (out) out->append(begin, stop);
+        pos_ = static_cast<std::size_t>(stop - buffer_.data());
+        if (pos_ < end_) return Get();
+    }
+    return kEnd;
+}
+
+void ItemReader::EndLine(int stop) {
+    if (stop == '\r' && Peek() == '\n') Get();
+}
+
+std::optional<std::wstring> ItemReader::Next() {
+    if (!started_) {
+        started_ = true;
+        DetectByteOrderMark();
+    }
+    while (Peek() == ' ' || Peek() == '\t') Get();
+    if (Peek() == kEnd) return std::nullopt;
+
+    std::string raw;
+    if (Peek() == '"') {
+        Get();
+        if (CopyUntil(&raw, "\"") == '"') EndLine(CopyUntil(nullptr, ",\r\n"));
+    } else {
+        EndLine(CopyUntil(&raw, ",\r\n"));
+        raw.erase(raw.find_last_not_of(" \t") + 1);
+    }
+    return utf8_ ? FromUtf8(raw) : FromSystemCodePage(raw);
+}
+
+}  // namespace velk

@@ -1,0 +1,69 @@
+#include "SettingsFile.h"
+
+#include "AppError.h"
+#include "ItemReader.h"
+#include "TextCodec.h"
+
+#include <vector>
+
+namespace velk {
+namespace {
+
+std::wstring ProblemText(const FileProblemError& error) {
+    switch (error.Problem()) {
+    case FileProblem::NotFound:
+        return L"file not found";
+    case FileProblem::AccessDenied:
+        return L"access denied";
+    case FileProblem::IsFolder:
+        return L"it is a folder, not a file";
+    case FileProblem::Other:
+        break;
+    }
+    return error.SystemText();
+}
+
+[[noreturn]] void Fail(const std::filesystem::path& path, const std::wstring& reason) {
+    throw AppError(L"Cannot read the settings file \"" + PathToText(path) + L"\": " + reason + L".");
+}
+
+// Opens the file and reads `count` items from its start; `file` keeps it open.
+std::vector<std::wstring> ReadItems(const std::filesystem::path& path, std::size_t count,
+                                    std::unique_ptr<ByteSource>& file) {
+    std::vector<std::wstring> items;
+    try {
+        file = OpenFileForReading(path);
+        ItemReader reader(*file);
+        while (items.size() < count) {
+            auto item = reader.Next();
+            if (!item) {
+                Fail(path, L"input past end of file (it holds " + std::to_wstring(items.size()) + L" of the " +
+                               std::to_wstring(count) + L" items needed)");
+            }
+            items.push_back(std::move(*item));
+        }
+    } catch (const FileProblemError& error) {
+        Fail(path, ProblemText(error));
+    }
+    return items;
+}
+
+}  // namespace
+
+std::filesystem::path SettingsFilePath(const std::filesystem::path& applicationFolder) {
+    return applicationFolder / "config.ini";
+}
+
+ServerSettings ReadSettingsForLoad(const std::filesystem::path& applicationFolder) {
+    std::unique_ptr<ByteSource> file;
+    auto items = ReadItems(SettingsFilePath(applicationFolder), 4, file);
+    return {std::move(items[0]), std::move(items[1]), std::move(items[2]), std::move(items[3])};
+}
+
+ClickSettings ReadSettingsForClick(const std::filesystem::path& applicationFolder) {
+    std::unique_ptr<ByteSource> file;
+    auto items = ReadItems(SettingsFilePath(applicationFolder), 2, file);
+    return {std::move(file), std::move(items[0]), std::move(items[1])};
+}
+
+}  // namespace velk

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The real starter on its own X server: the welcome box comes before the
+# window, the window carries the configured title at its designed size, and
+# a missing settings file ends the starter after an error box.
+# Usage: starter_e2e.sh PATH_TO_Velk_Loader
+set -euo pipefail
+loader=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/x11-helpers.sh"
+
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+starter_pid=
+cleanup() {
+    [ -n "$starter_pid" ] && kill "$starter_pid" 2>/dev/null || true
+    stop_private_xvfb
+    rm -rf "$work"
+}
+start_private_xvfb
+trap cleanup EXIT
+
+# --- With a settings file ---------------------------------------------------
+mkdir "$work/ok"
+cp "$loader" "$work/ok/"
+title="E2E Server $$"
+printf 'localhost,800\r\n%s\r\n"News, for the test"\r\n' "$title" >"$work/ok/config.ini"
+timeout 60 "$work/ok/$(basename "$loader")" &
+starter_pid=$!
+
+box=$(wait_for_window '^Project1$' 20) || box=
+check "the welcome box titled Project1 appears" test -n "$box"
+check "no other window is visible while it is up" \
+    test "$(visible_window_names | grep -v -x 'Project1' | wc -l)" -eq 0
+[ -n "$box" ] && dismiss_box "$box"
+
+window=$(wait_for_window "^$title\$" 20) || window=
+check "the main window appears with the configured title" test -n "$window"
+if [ -n "$window" ]; then
+    geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+    check "its client area is 709 x 125 (was $geometry)" test "$geometry" = "709x125"
+fi
+kill "$starter_pid" 2>/dev/null || true
+wait "$starter_pid" 2>/dev/null || true
+starter_pid=
+
+# --- Without a settings file ------------------------------------------------
+mkdir "$work/missing"
+cp "$loader" "$work/missing/"
+timeout 60 "$work/missing/$(basename "$loader")" &
+starter_pid=$!
+
+box=$(wait_for_window '^Project1$' 20) || box=
+check "an error box titled Project1 appears" test -n "$box"
+check "it is the only window" test "$(visible_window_names | grep -v -x 'Project1' | wc -l)" -eq 0
+[ -n "$box" ] && dismiss_box "$box"
+status=0
+wait "$starter_pid" || status=$?
+starter_pid=
+check "the starter exits non-zero (status $status)" test "$status" -ne 0 -a "$status" -ne 124
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
