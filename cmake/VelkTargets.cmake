@@ -12,12 +12,16 @@ if(VELK_SANITIZE)
     target_link_options(velk_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-# velk_add_room(NAME SOURCES... [PLATFORM_SOURCES stem...] [DEPENDS target...])
+# velk_add_room(NAME SOURCES... [PLATFORM_SOURCES stem...] [WIN32_SOURCES file...]
+#               [DEPENDS target...])
 # A static library for one room; each PLATFORM_SOURCES stem gets the file
 # <stem>_<platform>.cpp of the platform being built.
 function(velk_add_room name)
-    cmake_parse_arguments(ROOM "" "" "SOURCES;PLATFORM_SOURCES;DEPENDS" ${ARGN})
+    cmake_parse_arguments(ROOM "" "" "SOURCES;PLATFORM_SOURCES;WIN32_SOURCES;DEPENDS" ${ARGN})
     set(sources ${ROOM_SOURCES})
+    if(WIN32)
+        list(APPEND sources ${ROOM_WIN32_SOURCES})
+    endif()
     foreach(stem IN LISTS ROOM_PLATFORM_SOURCES)
         list(APPEND sources ${stem}_${VELK_PLATFORM}.cpp)
     endforeach()

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev
+    # the Windows build, and Wine to run its tests
+    g++-mingw-w64-x86-64-posix googletest wine wine64
     # a private X server and its tools, for the demo and the end-to-end tests
     xvfb xdotool x11-utils imagemagick
     # fonts the window uses

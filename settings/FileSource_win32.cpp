@@ -1,22 +1,12 @@
 // Reading a file with Win32 handles; wide paths, so any folder name works.
 #include "FileSource.h"
 
+#include "WindowsError.h"
+
 #include <windows.h>
 
 namespace velk {
 namespace {
-
-std::wstring SystemMessage(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message = length ? std::wstring(text, length) : L"error " + std::to_wstring(error);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
-        message.pop_back();
-    return message;
-}
 
 FileProblemError ProblemFromError(DWORD error, const std::filesystem::path& path) {
     switch (error) {
@@ -32,7 +22,7 @@ FileProblemError ProblemFromError(DWORD error, const std::filesystem::path& path
         return {FileProblem::AccessDenied, {}};
     }
     default:
-        return {FileProblem::Other, SystemMessage(error)};
+        return {FileProblem::Other, WindowsErrorText(error)};
     }
 }
 
@@ -48,7 +38,7 @@ public:
         const DWORD wanted = buffer.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(buffer.size());
         if (!ReadFile(handle_, buffer.data(), wanted, &got, nullptr)) {
             const DWORD error = GetLastError();
-            throw FileProblemError(FileProblem::Other, SystemMessage(error));
+            throw FileProblemError(FileProblem::Other, WindowsErrorText(error));
         }
         return got;
     }

@@ -1,5 +1,7 @@
 #include "ItemReader.h"
 
+#include "TextCodec.h"
+
 #include "support/RowName.h"
 
 #include <gtest/gtest.h>
@@ -75,10 +77,16 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"OnlyBlanks", "  \t ", {}},
         ItemCase{"Empty", "", {}},
         ItemCase{"ByteOrderMarkSkipped", "\xEF\xBB\xBFh\xC3\xB6st,1", {L"h\u00F6st", L"1"}},
-        ItemCase{"MarkOnlyAtStart", "a,\xEF\xBB\xBF" "b", {L"a", L"\uFEFFb"}},
-        ItemCase{"InvalidUtf8Replaced", "a\xFF" "b,c", {L"a\uFFFDb", L"c"}},
+        ItemCase{"InvalidUtf8AfterMarkReplaced", "\xEF\xBB\xBF" "a\xFF" "b,c", {L"a\uFFFDb", L"c"}},
         ItemCase{"NulKeptInItem", std::string("a\0b,c", 5), {std::wstring(L"a\0b", 3), L"c"}}),
     test::RowName());
+
+TEST(ItemReader, ReadsTextWithoutMarkInTheSystemCodePage) {
+    // UTF-8 on Linux, where a stray byte becomes U+FFFD; the ANSI code page on
+    // Windows. A mark after the start is no mark.
+    EXPECT_EQ(ReadAll("h\xF6st,\xEF\xBB\xBF" "b", 4096),
+              (std::vector<std::wstring>{FromSystemCodePage("h\xF6st"), FromSystemCodePage("\xEF\xBB\xBF" "b")}));
+}
 
 TEST(ItemReader, StopsReadingAtTheItemsAskedFor) {
     // Reads only what it needs: a huge remainder is never touched.

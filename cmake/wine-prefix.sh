@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Makes the build's Wine prefix once and keeps a Wine server and Wine's
+# background services running for the tests (start), or ends them (stop).
+# Started here, with their output on /dev/null, those services hold no
+# descriptor of a test: otherwise the test runner would wait for them.
+# Usage: wine-prefix.sh start|stop PREFIX
+set -euo pipefail
+export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+case $1 in
+start)
+    if ! [ -f "$WINEPREFIX/system.reg" ]; then
+        echo "Making the Wine prefix $WINEPREFIX"
+        wineboot -i >/dev/null 2>&1 </dev/null
+        wineserver -w
+    fi
+    wineserver -p >/dev/null 2>&1 </dev/null
+    wineboot >/dev/null 2>&1 </dev/null
+    ;;
+stop)
+    wineserver -k >/dev/null 2>&1 || true
+    ;;
+*)
+    echo "usage: $0 start|stop PREFIX" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,192 @@
+#include "clsResolve.h"
+
+#include "TextCodec.h"
+
+#include "support/Fakes.h"
+#include "support/RowName.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+
+namespace velk {
+namespace {
+
+using test::EventLog;
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
+    for (const int v : values) bytes.push_back(static_cast<char>(v));
+    return bytes;
+}
+
+std::uint32_t Address(std::initializer_list<int> values) {
+    std::uint32_t address = 0;
+    std::memcpy(&address, Bytes(values).data(), sizeof address);
+    return address;
+}
+
+// A socket layer with a fixed table of hosts; it logs its starts and stops
+// into the same log as the message boxes.
+class FakeSocketLayer final : public SocketLayer {
+public:
+    explicit FakeSocketLayer(EventLog& log) : log_(log) {}
+
+    int Startup(std::uint16_t version) override {
+        log_.push_back(L"startup " + std::to_wstring(version));
+        return startupResult;
+    }
+    int Cleanup() override {
+        log_.push_back(L"cleanup");
+        return cleanupResult;
+    }
+    std::optional<HostAddresses> GetHostByName(const std::string& name) override {
+        lastName = name;
+        const auto found = hosts.find(name);
+        if (found == hosts.end()) return std::nullopt;
+        return found->second;
+    }
+    std::uint32_t InetAddr(const std::string& text) override {
+        const auto found = addresses.find(text);
+        return found == addresses.end() ? kInaddrNone : found->second;
+    }
+    std::optional<std::string> GetHostByAddr(std::uint32_t address) override {
+        const auto found = names.find(address);
+        if (found == names.end()) return std::nullopt;
+        return found->second;
+    }
+
+    int startupResult = 0;
+    int cleanupResult = 0;
+    std::map<std::string, HostAddresses> hosts;
+    std::map<std::string, std::uint32_t> addresses;
+    std::map<std::uint32_t, std::string> names;
+    std::string lastName;
+
+private:
+    EventLog& log_;
+};
+
+struct ForwardCase {
+    const char* name;
+    HostAddresses entry;
+    std::wstring expected;
+};
+
+class ForwardLookup : public testing::TestWithParam<ForwardCase> {};
+
+TEST_P(ForwardLookup, WritesTheFirstAddressAsDottedText) {
+    EventLog log;
+    FakeSocketLayer sockets(log);
+    test::FakeMessageBoxes messages(log);
+    sockets.hosts["alpha"] = GetParam().entry;
+
+    EXPECT_EQ(clsResolve(sockets, messages).GetIPFromHostName(L"alpha"), GetParam().expected);
+    // One start, never a stop, never a message.
+    EXPECT_EQ(log, EventLog{L"startup 257"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ForwardLookup,
+    testing::Values(ForwardCase{"Private", {4, {Bytes({192, 168, 0, 7})}}, L"192.168.0.7"},
+                    ForwardCase{"ZeroByte", {4, {Bytes({10, 0, 0, 200})}}, L"10.0.0.200"},
+                    ForwardCase{"HighBytesUnsigned", {4, {Bytes({200, 150, 10, 1})}}, L"200.150.10.1"},
+                    ForwardCase{"EveryWidth", {4, {Bytes({0, 1, 127, 128})}}, L"0.1.127.128"},
+                    ForwardCase{"AllOnes", {4, {Bytes({255, 255, 255, 255})}}, L"255.255.255.255"},
+                    ForwardCase{"FirstOfSeveral", {4, {Bytes({10, 1, 2, 3}), Bytes({10, 9, 9, 9})}}, L"10.1.2.3"},
+                    ForwardCase{"EmptyAddressList", {4, {}}, L""},
+                    ForwardCase{"SixteenByteAddresses", {16, {std::string(16, '\x01')}}, L""},
+                    ForwardCase{"TwoByteAddresses", {2, {Bytes({10, 1})}}, L""}),
+    test::RowName());
+
+TEST(ForwardLookupFailure, UnresolvedNameGivesEmptyTextWithoutMessage) {
+    EventLog log;
+    FakeSocketLayer sockets(log);
+    test::FakeMessageBoxes messages(log);
+    EXPECT_EQ(clsResolve(sockets, messages).GetIPFromHostName(L"nowhere"), L"");
+    EXPECT_EQ(log, EventLog{L"startup 257"});
+}
+
+TEST(ForwardLookupFailure, NameIsHandedOverUntrimmedAsSystemText) {
+    EventLog log;
+    FakeSocketLayer sockets(log);
+    test::FakeMessageBoxes messages(log);
+    clsResolve resolver(sockets, messages);
+    for (const std::wstring name : {L"", L" alpha ", L"h\u00F6st"}) {
+        resolver.GetIPFromHostName(name);
+        EXPECT_EQ(sockets.lastName, ToSystemCodePage(name));
+    }
+}
+
+TEST(ForwardLookupFailure, NameWithNulDoesNotResolveCutShort) {
+    EventLog log;
+    FakeSocketLayer sockets(log);
+    test::FakeMessageBoxes messages(log);
+    sockets.hosts["alpha"] = {4, {Bytes({10, 1, 2, 3})}};
+    EXPECT_EQ(clsResolve(sockets, messages).GetIPFromHostName(std::wstring(L"alpha\0evil", 10)), L"");
+}
+
+TEST(SocketLayerDown, BothLookupsSayItInTheirOwnWords) {
+    EventLog log;
+    FakeSocketLayer sockets(log);
+    test::FakeMessageBoxes messages(log);
+    sockets.startupResult = 10091;  // WSASYSNOTREADY
+    sockets.hosts["alpha"] = {4, {Bytes({10, 1, 2, 3})}};
+    clsResolve resolver(sockets, messages);
+
+    EXPECT_EQ(resolver.GetIPFromHostName(L"alpha"), L"");
+    EXPECT_EQ(resolver.GetHostNameFromIP(L"10.1.2.3"), L"");
+    EXPECT_EQ(log, (EventLog{L"startup 257", L"box: Failed to open Socket.", L"startup 257",
+                             L"box: Failed to open Socket"}));
+}
+
+struct ReverseCase {
+    const char* name;
+    std::wstring text;
+    std::optional<std::string> officialName;  // of 10.0.0.1
+    int cleanupResult;
+    std::wstring expected;
+    EventLog log;
+};
+
+class ReverseLookup : public testing::TestWithParam<ReverseCase> {};
+
+TEST_P(ReverseLookup, AnswersAndStopsAsDesigned) {
+    EventLog log;
+    FakeSocketLayer sockets(log);
+    test::FakeMessageBoxes messages(log);
+    sockets.addresses["10.0.0.1"] = Address({10, 0, 0, 1});
+    sockets.addresses["255.255.255.255"] = kInaddrNone;
+    if (GetParam().officialName) sockets.names[Address({10, 0, 0, 1})] = *GetParam().officialName;
+    sockets.cleanupResult = GetParam().cleanupResult;
+
+    EXPECT_EQ(clsResolve(sockets, messages).GetHostNameFromIP(GetParam().text), GetParam().expected);
+    EXPECT_EQ(log, GetParam().log);
+}
+
+const std::wstring kStart = L"startup 257";
+const std::wstring kStop = L"cleanup";
+const std::wstring kStopFailed = L"error box: Error calling apiWSACleanup.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReverseLookup,
+    testing::Values(
+        ReverseCase{"Found", L"10.0.0.1", "alpha.example", 0, L"alpha.example", {kStart, kStop}},
+        ReverseCase{"FoundButStopFails", L"10.0.0.1", "alpha.example", 1, L"alpha.example",
+                    {kStart, kStop, kStopFailed}},
+        ReverseCase{"NotAnAddress", L"abc", "alpha.example", 0, L"", {kStart, L"box: Invalid IP address"}},
+        ReverseCase{"AllOnesIsTheInvalidMarker", L"255.255.255.255", "alpha.example", 0, L"",
+                    {kStart, L"box: Invalid IP address"}},
+        ReverseCase{"NulInText", std::wstring(L"10.0.0.1\0x", 10), "alpha.example", 0, L"",
+                    {kStart, L"box: Invalid IP address"}},
+        ReverseCase{"NoHost", L"10.0.0.1", std::nullopt, 0, L"",
+                    {kStart, L"box: Call to gethostbyaddr failed.", kStop}},
+        ReverseCase{"NoHostAndStopFails", L"10.0.0.1", std::nullopt, 1, L"",
+                    {kStart, L"box: Call to gethostbyaddr failed.", kStop, kStopFailed}},
+        ReverseCase{"EmptyOfficialName", L"10.0.0.1", "", 0, L"", {kStart, kStop}},
+        ReverseCase{"NameEndsAtNul", L"10.0.0.1", std::string("alpha\0rest", 10), 0, L"alpha", {kStart, kStop}}),
+    test::RowName());
+
+}  // namespace
+}  // namespace velk
