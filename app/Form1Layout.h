@@ -64,6 +64,18 @@ struct Line {
     int x1, y1, x2, y2;  // twips
 };
 
+// The pixels a line covers: from its first point up to, not including, its
+// last, one pixel thick.
+constexpr PixelRect ToPixels(const Line& line, double scale = 1.0) {
+    const int x1 = ToPixels(line.x1, scale);
+    const int y1 = ToPixels(line.y1, scale);
+    const int x2 = ToPixels(line.x2, scale);
+    const int y2 = ToPixels(line.y2, scale);
+    const int width = x2 > x1 ? x2 - x1 : x1 - x2;
+    const int height = y2 > y1 ? y2 - y1 : y1 - y2;
+    return {x1 < x2 ? x1 : x2, y1 < y2 ? y1 : y2, width > 0 ? width : 1, height > 0 ? height : 1};
+}
+
 inline constexpr Line kLine1{"Line1", 7800, 0, 7800, 1800};
 inline constexpr Line kLine2{"Line2", 7800, 240, 10680, 240};
 

@@ -1,17 +1,33 @@
 #include "Launcher.h"
 
 #include "SettingsFile.h"
+#include "clsResolve.h"
+
+#include <memory>
 
 namespace velk {
 
-Launcher::Launcher(Form1View& form, MessageBoxes& messages, FolderSource applicationFolder)
-    : form_(form), messages_(messages), applicationFolder_(std::move(applicationFolder)) {}
+Launcher::Launcher(Form1View& form, MessageBoxes& messages, LauncherPlatform platform)
+    : form_(form), messages_(messages), platform_(std::move(platform)) {}
 
 void Launcher::HandleLoad() {
-    const ServerSettings settings = ReadSettingsForLoad(applicationFolder_());
+    const ServerSettings settings = ReadSettingsForLoad(platform_.applicationFolder());
     form_.SetNewsText(settings.news);
     form_.SetCaption(settings.title);
     messages_.Show(std::wstring(kWelcomePrefix) + settings.title, MessageIcon::None);
+}
+
+void Launcher::HandleStartClick() {
+    std::unique_ptr<clsResolve> resolver;
+    {
+        const ClickSettings settings = ReadSettingsForClick(platform_.applicationFolder());
+        resolver = std::make_unique<clsResolve>(platform_.sockets, messages_);
+        const std::filesystem::path folder = platform_.applicationFolder();
+        // An unresolved host still starts the client, with ":<port>".
+        const std::wstring address = resolver->GetIPFromHostName(settings.Host());
+        platform_.programs.Start(folder / kClientProgram, address + L":" + settings.Port(),
+                                 WindowState::MinimizedWithFocus);
+    }  // the settings file is closed here, then the resolver released
 }
 
 }  // namespace velk

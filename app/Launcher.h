@@ -1,9 +1,12 @@
 // The starter's behaviour, free of any window system: what happens when the
-// main window loads. Failures that end the application leave as AppError.
+// main window loads and when "Start" is clicked. Failures that end the
+// application leave as AppError.
 #pragma once
 
 #include "Form1View.h"
 #include "MessageBoxes.h"
+#include "ProgramStart.h"
+#include "SocketLayer.h"
 
 #include <filesystem>
 #include <functional>
@@ -12,21 +15,31 @@
 namespace velk {
 
 inline constexpr std::wstring_view kWelcomePrefix = L"Welcome to Tobin_Ravel's Loader, Currently being used for ";
+inline constexpr std::wstring_view kClientProgram = L"velk.exe";
+
+// What the launcher needs of the platform.
+struct LauncherPlatform {
+    std::function<std::filesystem::path()> applicationFolder;
+    SocketLayer& sockets;
+    ProgramStarter& programs;
+};
 
 class Launcher {
 public:
-    using FolderSource = std::function<std::filesystem::path()>;
-
-    Launcher(Form1View& form, MessageBoxes& messages, FolderSource applicationFolder);
+    Launcher(Form1View& form, MessageBoxes& messages, LauncherPlatform platform);
 
     // The load event of the main window: settings into the window, then the
     // welcome box. The window is shown by the caller once this returns.
     void HandleLoad();
 
+    // The click on "Start": host and port read afresh, the host resolved,
+    // the client started with "<address>:<port>".
+    void HandleStartClick();
+
 private:
     Form1View& form_;
     MessageBoxes& messages_;
-    FolderSource applicationFolder_;
+    LauncherPlatform platform_;
 };
 
 }  // namespace velk

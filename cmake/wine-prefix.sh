@@ -8,16 +8,23 @@ set -euo pipefail
 export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 case $1 in
 start)
+    # A server left running by an earlier, interrupted run would refuse us.
+    wineserver -k >/dev/null 2>&1 </dev/null || true
+    wineserver -w >/dev/null 2>&1 </dev/null || true
     if ! [ -f "$WINEPREFIX/system.reg" ]; then
         echo "Making the Wine prefix $WINEPREFIX"
         wineboot -i >/dev/null 2>&1 </dev/null
         wineserver -w
     fi
-    wineserver -p >/dev/null 2>&1 </dev/null
-    wineboot >/dev/null 2>&1 </dev/null
+    log="$WINEPREFIX.log"
+    if ! wineserver -p >"$log" 2>&1 </dev/null || ! wineboot >>"$log" 2>&1 </dev/null; then
+        cat "$log" >&2
+        exit 1
+    fi
     ;;
 stop)
-    wineserver -k >/dev/null 2>&1 || true
+    wineserver -k >/dev/null 2>&1 </dev/null || true
+    wineserver -w >/dev/null 2>&1 </dev/null || true
     ;;
 *)
     echo "usage: $0 start|stop PREFIX" >&2

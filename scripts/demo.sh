@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds the starter and runs it in a demo folder (a config.ini
-# naming localhost and a stand-in velk.exe). With a display it simply runs
-# there. Without one it runs on a private Xvfb, saves screenshots of the
-# welcome box and of the window, and prints where they are.
+# naming localhost and a stand-in velk.exe that logs its argument to
+# velk.log). With a display it simply runs there. Without one it runs on a
+# private Xvfb, saves screenshots of the welcome box and of the window, clicks
+# "Start" and shows what the stand-in client was started with.
 # Usage: scripts/demo.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,3 +42,15 @@ window=$(wait_for_window '^Vellmark Demo Realm$' 30) || { echo "The window did n
 sleep 0.5
 import -window "$window" "$shots/window.png"
 echo "Window: \"$(xdotool getwindowname "$window")\", $(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p') (screenshot $shots/window.png)"
+
+echo "Clicking \"Start\"..."
+xdotool mousemove --window "$window" 110 60 click 1
+for _ in $(seq 50); do
+    [ -s "$demo/velk.log" ] && break
+    sleep 0.1
+done
+if ! [ -s "$demo/velk.log" ]; then
+    echo "The stand-in client was not started." >&2
+    exit 1
+fi
+echo "The stand-in client says: $(cat "$demo/velk.log")"

@@ -1,8 +1,10 @@
 #include "Form1.h"
 
 #include "Form1Layout.h"
+#include "HitTest.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QString>
@@ -21,12 +23,7 @@ public:
     LineWidget(const layout::Line& line, QWidget* parent) : QWidget(parent) {
         setObjectName(QString::fromLatin1(line.name.data(), static_cast<qsizetype>(line.name.size())));
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        const int x1 = layout::ToPixels(line.x1);
-        const int y1 = layout::ToPixels(line.y1);
-        const int x2 = layout::ToPixels(line.x2);
-        const int y2 = layout::ToPixels(line.y2);
-        // A line covers its first point and stops short of its last.
-        setGeometry(std::min(x1, x2), std::min(y1, y2), std::max(1, std::abs(x2 - x1)), std::max(1, std::abs(y2 - y1)));
+        setGeometry(ToQRect(layout::ToPixels(line)));
     }
 
 protected:
@@ -82,6 +79,24 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     text1_->setTabChangesFocus(true);
     // The only control that takes the focus, so it has it when first shown.
     text1_->setFocus();
+}
+
+void Form1::SetStartClickHandler(std::function<void()> handler) { startClick_ = std::move(handler); }
+
+// A click on "Start" is a left-button press and release both inside its
+// rectangle, wherever the banner lies under it.
+void Form1::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    pressedOnStart_ = event->button() == Qt::LeftButton && layout::IsStartClick(at.x(), at.y());
+    QWidget::mousePressEvent(event);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const bool click = pressedOnStart_ && event->button() == Qt::LeftButton && layout::IsStartClick(at.x(), at.y());
+    pressedOnStart_ = false;
+    QWidget::mouseReleaseEvent(event);
+    if (click && startClick_) startClick_();
 }
 
 void Form1::SetCaption(const std::wstring& caption) { setWindowTitle(QString::fromStdWString(caption)); }

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QPlainTextEdit;
 
@@ -15,6 +17,9 @@ class Form1 final : public QWidget, public Form1View {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
+
+    // Called for a click on "Start".
+    void SetStartClickHandler(std::function<void()> handler);
 
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;
@@ -26,7 +31,13 @@ public:
     QWidget* Line2() const { return line2_; }
     QLabel* Image1() const { return image1_; }
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
+    std::function<void()> startClick_;
+    bool pressedOnStart_ = false;
     QLabel* image1_;
     QLabel* label2_;
     QWidget* line1_;

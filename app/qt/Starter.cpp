@@ -13,8 +13,19 @@ void ReportFatalError(MessageBoxes& messages, const std::exception& error) {
     }
 }
 
-Starter::Starter(MessageBoxes& messages, Launcher::FolderSource applicationFolder)
-    : messages_(messages), launcher_(form_, messages, std::move(applicationFolder)) {}
+Starter::Starter(MessageBoxes& messages, LauncherPlatform platform, std::function<void(int)> end)
+    : messages_(messages), end_(std::move(end)), launcher_(form_, messages, std::move(platform)) {
+    form_.SetStartClickHandler([this] { HandleStartClick(); });
+}
+
+void Starter::HandleStartClick() {
+    try {
+        launcher_.HandleStartClick();
+    } catch (const std::exception& error) {
+        ReportFatalError(messages_, error);
+        end_(1);
+    }
+}
 
 bool Starter::Start() {
     try {

@@ -13,7 +13,8 @@ void ReportFatalError(MessageBoxes& messages, const std::exception& error);
 
 class Starter {
 public:
-    Starter(MessageBoxes& messages, Launcher::FolderSource applicationFolder);
+    // `end` ends the application with an exit status, after an error.
+    Starter(MessageBoxes& messages, LauncherPlatform platform, std::function<void(int)> end);
 
     // Runs the load event and shows the window. False when an error ended the
     // start; it has been reported and the window was never shown.
@@ -22,7 +23,10 @@ public:
     Form1& Window() { return form_; }
 
 private:
+    void HandleStartClick();
+
     MessageBoxes& messages_;
+    std::function<void(int)> end_;
     Form1 form_;
     Launcher launcher_;
 };

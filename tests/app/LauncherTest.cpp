@@ -1,10 +1,11 @@
 #include "Launcher.h"
 
 #include "AppError.h"
+#include "TextCodec.h"
+#include "support/FakeSocketLayer.h"
 #include "support/Fakes.h"
-#include "support/TempFolder.h"
-
 #include "support/RowName.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,24 @@ namespace velk {
 namespace {
 
 using test::EventLog;
+
+// A launcher on a temporary application folder, with fakes around it that
+// all write into one log.
+struct LauncherRig {
+    test::TempFolder folder;
+    EventLog log;
+    test::FakeForm form{log};
+    test::FakeMessageBoxes messages{log};
+    test::FakeSocketLayer sockets{log};
+    test::FakeProgramStarter programs{log};
+    Launcher launcher{form, messages, {[this] { return folder.Path(); }, sockets, programs}};
+
+    LauncherRig() { sockets.hosts["alpha"] = {4, {test::Bytes({10, 1, 2, 3})}}; }
+
+    std::wstring Started(const std::wstring& argument) const {
+        return L"start " + PathToText(folder.Path() / "velk.exe") + L" " + argument + L" [state 2]";
+    }
+};
 
 struct LoadCase {
     const char* name;
@@ -22,16 +41,12 @@ struct LoadCase {
 class HandleLoad : public testing::TestWithParam<LoadCase> {};
 
 TEST_P(HandleLoad, FillsTheWindowThenWelcomes) {
-    test::TempFolder folder;
-    folder.Write("config.ini", GetParam().file);
-    EventLog log;
-    test::FakeForm form(log);
-    test::FakeMessageBoxes messages(log);
-    Launcher launcher(form, messages, [&] { return folder.Path(); });
+    LauncherRig rig;
+    rig.folder.Write("config.ini", GetParam().file);
 
-    launcher.HandleLoad();
+    rig.launcher.HandleLoad();
 
-    EXPECT_EQ(log, GetParam().expected);
+    EXPECT_EQ(rig.log, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,17 +64,105 @@ INSTANTIATE_TEST_SUITE_P(
                  {L"news: news", L"caption: ", L"box: Welcome to Tobin_Ravel's Loader, Currently being used for "}}),
     test::RowName());
 
+struct ClickCase {
+    const char* name;
+    const char* file;
+    int socketStart;  // what the socket layer's start answers
+    std::vector<std::wstring> expected;  // "<started>" stands for the start line
+    std::wstring argument;
+};
+
+class HandleStartClick : public testing::TestWithParam<ClickCase> {};
+
+TEST_P(HandleStartClick, ResolvesThenStartsTheClient) {
+    LauncherRig rig;
+    rig.folder.Write("config.ini", GetParam().file);
+    rig.sockets.startupResult = GetParam().socketStart;
+
+    rig.launcher.HandleStartClick();
+
+    EventLog expected;
+    for (const auto& line : GetParam().expected) {
+        expected.push_back(line == L"<started>" ? rig.Started(GetParam().argument) : line);
+    }
+    EXPECT_EQ(rig.log, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HandleStartClick,
+    testing::Values(
+        ClickCase{"Resolved", "alpha,800\n", 0, {L"startup 257", L"<started>"}, L"10.1.2.3:800"},
+        ClickCase{"OnlyTwoItemsNeeded", "alpha\n800", 0, {L"startup 257", L"<started>"}, L"10.1.2.3:800"},
+        ClickCase{"UnresolvedHostSilently", "nowhere,800\n", 0, {L"startup 257", L"<started>"}, L":800"},
+        ClickCase{"PortAsWritten", "alpha,\"8 00 x\"\n", 0, {L"startup 257", L"<started>"}, L"10.1.2.3:8 00 x"},
+        ClickCase{"EmptyPort", "alpha,\n", 0, {L"startup 257", L"<started>"}, L"10.1.2.3:"},
+        ClickCase{"SocketLayerDown", "alpha,800\n", 10091,
+                  {L"startup 257", L"box: Failed to open Socket.", L"<started>"}, L":800"}),
+    test::RowName());
+
+TEST(HandleStartClickFailure, StartsNothingWithoutTwoItems) {
+    for (const char* file : {static_cast<const char*>(nullptr), "", "alpha"}) {
+        LauncherRig rig;
+        if (file) rig.folder.Write("config.ini", file);
+        EXPECT_THROW(rig.launcher.HandleStartClick(), AppError);
+        EXPECT_TRUE(rig.log.empty()) << testing::PrintToString(rig.log);
+    }
+}
+
+TEST(HandleStartClickFailure, AClientThatDoesNotStartEndsTheClick) {
+    LauncherRig rig;
+    rig.folder.Write("config.ini", "alpha,800\n");
+    rig.programs.fail = true;
+    EXPECT_THROW(rig.launcher.HandleStartClick(), AppError);
+}
+
+TEST(HandleStartClick, EveryClickReadsTheSettingsAsTheyAreNow) {
+    LauncherRig rig;
+    rig.folder.Write("config.ini", "alpha,800\n");
+    rig.launcher.HandleStartClick();
+    rig.folder.Write("config.ini", "alpha,801\n");
+    rig.launcher.HandleStartClick();
+    EXPECT_EQ(rig.log, (EventLog{L"startup 257", rig.Started(L"10.1.2.3:800"), L"startup 257",
+                                 rig.Started(L"10.1.2.3:801")}));
+}
+
+// Whether some handle of this process holds the file open.
+bool IsOpenHere(const std::filesystem::path& file) {
+    std::error_code error;
+    if constexpr (sizeof(wchar_t) == 2) {
+        // Windows: a file opened without delete sharing cannot be renamed.
+        const auto probe = std::filesystem::path(file) += ".probe";
+        std::filesystem::rename(file, probe, error);
+        if (error) return true;
+        std::filesystem::rename(probe, file);
+        return false;
+    } else {
+        for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+            if (std::filesystem::read_symlink(fd.path(), error) == file) return true;
+        }
+        return false;
+    }
+}
+
+TEST(HandleStartClick, HoldsTheSettingsFileOpenWhileTheClientStarts) {
+    LauncherRig rig;
+    rig.folder.Write("config.ini", "alpha,800\n");
+    const auto settingsFile = rig.folder.Path() / "config.ini";
+    bool openDuringStart = false;
+    rig.programs.duringStart = [&] { openDuringStart = IsOpenHere(settingsFile); };
+
+    rig.launcher.HandleStartClick();
+
+    EXPECT_TRUE(openDuringStart);
+    EXPECT_FALSE(IsOpenHere(settingsFile));
+}
+
 TEST(HandleLoadFailure, LeavesWindowAndBoxesUntouched) {
     for (const char* file : {static_cast<const char*>(nullptr), "alpha,800,title"}) {
-        test::TempFolder folder;
-        if (file) folder.Write("config.ini", file);
-        EventLog log;
-        test::FakeForm form(log);
-        test::FakeMessageBoxes messages(log);
-        Launcher launcher(form, messages, [&] { return folder.Path(); });
-
-        EXPECT_THROW(launcher.HandleLoad(), AppError);
-        EXPECT_TRUE(log.empty());
+        LauncherRig rig;
+        if (file) rig.folder.Write("config.ini", file);
+        EXPECT_THROW(rig.launcher.HandleLoad(), AppError);
+        EXPECT_TRUE(rig.log.empty());
     }
 }
 

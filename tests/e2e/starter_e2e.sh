@@ -5,40 +5,14 @@
 # Usage: starter_e2e.sh PATH_TO_Velk_Loader
 set -euo pipefail
 loader=$1
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/x11-helpers.sh"
-
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
-    else
-        echo "FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
-
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-starter_pid=
-cleanup() {
-    [ -n "$starter_pid" ] && kill "$starter_pid" 2>/dev/null || true
-    stop_private_xvfb
-    rm -rf "$work"
-}
-start_private_xvfb
-trap cleanup EXIT
+source "$(dirname "$0")/lib.sh"
 
 # --- With a settings file ---------------------------------------------------
 mkdir "$work/ok"
 cp "$loader" "$work/ok/"
 title="E2E Server $$"
 printf 'localhost,800\r\n%s\r\n"News, for the test"\r\n' "$title" >"$work/ok/config.ini"
-timeout 60 "$work/ok/$(basename "$loader")" &
-starter_pid=$!
+launch "$work/ok"
 
 box=$(wait_for_window '^Project1$' 20) || box=
 check "the welcome box titled Project1 appears" test -n "$box"
@@ -59,17 +33,13 @@ starter_pid=
 # --- Without a settings file ------------------------------------------------
 mkdir "$work/missing"
 cp "$loader" "$work/missing/"
-timeout 60 "$work/missing/$(basename "$loader")" &
-starter_pid=$!
+launch "$work/missing"
 
 box=$(wait_for_window '^Project1$' 20) || box=
 check "an error box titled Project1 appears" test -n "$box"
 check "it is the only window" test "$(visible_window_names | grep -v -x 'Project1' | wc -l)" -eq 0
 [ -n "$box" ] && dismiss_box "$box"
-status=0
-wait "$starter_pid" || status=$?
-starter_pid=
+status=$(end_starter)
 check "the starter exits non-zero (status $status)" test "$status" -ne 0 -a "$status" -ne 124
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -1,11 +1,13 @@
 #include "Form1.h"
 #include "Starter.h"
 
+#include "support/FakeSocketLayer.h"
 #include "support/Fakes.h"
 #include "support/TempFolder.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include "support/RowName.h"
 
@@ -70,37 +72,100 @@ private:
     test::EventLog& log_;
 };
 
-TEST(Starter, WelcomesBeforeTheWindowIsShown) {
+// A starter on a temporary folder with fakes for the platform, all writing
+// into one log.
+struct StarterRig {
     test::TempFolder folder;
-    folder.Write("config.ini", "alpha,800\nMy Server\nDouble XP all weekend\n");
     test::EventLog log;
-    WatchingBoxes boxes(log);
-    Starter starter(boxes, [&] { return folder.Path(); });
-    boxes.window = &starter.Window();
+    WatchingBoxes boxes{log};
+    test::FakeSocketLayer sockets{log};
+    test::FakeProgramStarter programs{log};
+    Starter starter{boxes, {[this] { return folder.Path(); }, sockets, programs},
+                    [this](int status) { log.push_back(L"end " + std::to_wstring(status)); }};
 
-    ASSERT_TRUE(starter.Start());
+    StarterRig() {
+        boxes.window = &starter.Window();
+        sockets.hosts["alpha"] = {4, {test::Bytes({10, 1, 2, 3})}};
+    }
 
-    EXPECT_EQ(log, test::EventLog{L"box: Welcome to Tobin_Ravel's Loader, Currently being used for My Server "
-                                  L"[window hidden]"});
-    EXPECT_TRUE(starter.Window().isVisible());
-    EXPECT_EQ(starter.Window().windowTitle(), QStringLiteral("My Server"));
-    EXPECT_EQ(starter.Window().Text1()->toPlainText(), QStringLiteral("Double XP all weekend"));
-    EXPECT_EQ(starter.Window().focusWidget(), starter.Window().Text1());
+    // Starts with a valid file and clears the log of the welcome box.
+    void StartShown() {
+        folder.Write("config.ini", "alpha,800,My Server,news\n");
+        ASSERT_TRUE(starter.Start());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&starter.Window()));
+        log.clear();
+    }
+
+    // A click as the window system delivers it, through the window's own
+    // search for the widget under the pointer.
+    void ClickAt(QPoint at) { QTest::mouseClick(starter.Window().windowHandle(), Qt::LeftButton, {}, at); }
+};
+
+TEST(Starter, WelcomesBeforeTheWindowIsShown) {
+    StarterRig rig;
+    rig.folder.Write("config.ini", "alpha,800\nMy Server\nDouble XP all weekend\n");
+
+    ASSERT_TRUE(rig.starter.Start());
+
+    EXPECT_EQ(rig.log, test::EventLog{L"box: Welcome to Tobin_Ravel's Loader, Currently being used for My Server "
+                                      L"[window hidden]"});
+    EXPECT_TRUE(rig.starter.Window().isVisible());
+    EXPECT_EQ(rig.starter.Window().windowTitle(), QStringLiteral("My Server"));
+    EXPECT_EQ(rig.starter.Window().Text1()->toPlainText(), QStringLiteral("Double XP all weekend"));
+    EXPECT_EQ(rig.starter.Window().focusWidget(), rig.starter.Window().Text1());
 }
 
 TEST(Starter, ReportsAMissingSettingsFileAndNeverShowsTheWindow) {
-    test::TempFolder folder;
-    test::EventLog log;
-    WatchingBoxes boxes(log);
-    Starter starter(boxes, [&] { return folder.Path(); });
-    boxes.window = &starter.Window();
+    StarterRig rig;
 
-    EXPECT_FALSE(starter.Start());
+    EXPECT_FALSE(rig.starter.Start());
 
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_TRUE(log[0].starts_with(L"error box: Cannot read the settings file")) << testing::PrintToString(log[0]);
-    EXPECT_NE(log[0].find(L"file not found"), std::wstring::npos);
-    EXPECT_FALSE(starter.Window().isVisible());
+    ASSERT_EQ(rig.log.size(), 1u);
+    EXPECT_TRUE(rig.log[0].starts_with(L"error box: Cannot read the settings file")) << testing::PrintToString(rig.log);
+    EXPECT_NE(rig.log[0].find(L"file not found"), std::wstring::npos);
+    EXPECT_FALSE(rig.starter.Window().isVisible());
+}
+
+struct ClickCase {
+    const char* name;
+    QPoint at;
+    bool starts;
+};
+
+class StarterClick : public testing::TestWithParam<ClickCase> {};
+
+TEST_P(StarterClick, OnlyStartStartsTheClient) {
+    StarterRig rig;
+    rig.StartShown();
+
+    rig.ClickAt(GetParam().at);
+
+    const std::wstring started = L"start " + PathToText(rig.folder.Path() / "velk.exe") + L" 10.1.2.3:800 [state 2]";
+    EXPECT_EQ(rig.log, (GetParam().starts ? test::EventLog{L"startup 257", started} : test::EventLog{}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StarterClick,
+                         testing::Values(ClickCase{"OnTheWord", {100, 60}, true},
+                                         ClickCase{"TopLeftCorner", {88, 48}, true},
+                                         ClickCase{"BottomRightCorner", {144, 72}, true},
+                                         ClickCase{"JustLeft", {87, 60}, false},
+                                         ClickCase{"JustBelow", {100, 73}, false},
+                                         ClickCase{"Banner", {300, 30}, false},
+                                         ClickCase{"News", {540, 8}, false},
+                                         ClickCase{"Separator", {520, 60}, false},
+                                         ClickCase{"NewsBox", {600, 60}, false}),
+                         test::RowName());
+
+TEST(StarterClickFailure, ReportsAClientThatDoesNotStartAndEnds) {
+    StarterRig rig;
+    rig.StartShown();
+    rig.programs.fail = true;
+
+    rig.ClickAt({100, 60});
+
+    EXPECT_EQ(rig.log, (test::EventLog{L"startup 257",
+                                       L"error box: Cannot start the game client: file not found. [window visible]",
+                                       L"end 1"}));
 }
 
 }  // namespace

@@ -3,70 +3,20 @@
 #include "TextCodec.h"
 
 #include "support/Fakes.h"
+#include "support/FakeSocketLayer.h"
 #include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <map>
 
 namespace velk {
 namespace {
 
 using test::EventLog;
 
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (const int v : values) bytes.push_back(static_cast<char>(v));
-    return bytes;
-}
-
-std::uint32_t Address(std::initializer_list<int> values) {
-    std::uint32_t address = 0;
-    std::memcpy(&address, Bytes(values).data(), sizeof address);
-    return address;
-}
-
-// A socket layer with a fixed table of hosts; it logs its starts and stops
-// into the same log as the message boxes.
-class FakeSocketLayer final : public SocketLayer {
-public:
-    explicit FakeSocketLayer(EventLog& log) : log_(log) {}
-
-    int Startup(std::uint16_t version) override {
-        log_.push_back(L"startup " + std::to_wstring(version));
-        return startupResult;
-    }
-    int Cleanup() override {
-        log_.push_back(L"cleanup");
-        return cleanupResult;
-    }
-    std::optional<HostAddresses> GetHostByName(const std::string& name) override {
-        lastName = name;
-        const auto found = hosts.find(name);
-        if (found == hosts.end()) return std::nullopt;
-        return found->second;
-    }
-    std::uint32_t InetAddr(const std::string& text) override {
-        const auto found = addresses.find(text);
-        return found == addresses.end() ? kInaddrNone : found->second;
-    }
-    std::optional<std::string> GetHostByAddr(std::uint32_t address) override {
-        const auto found = names.find(address);
-        if (found == names.end()) return std::nullopt;
-        return found->second;
-    }
-
-    int startupResult = 0;
-    int cleanupResult = 0;
-    std::map<std::string, HostAddresses> hosts;
-    std::map<std::string, std::uint32_t> addresses;
-    std::map<std::uint32_t, std::string> names;
-    std::string lastName;
-
-private:
-    EventLog& log_;
-};
+using test::Address;
+using test::Bytes;
+using test::FakeSocketLayer;
 
 struct ForwardCase {
     const char* name;

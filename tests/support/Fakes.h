@@ -2,8 +2,13 @@
 // into one shared log, so tests can check the order of events.
 #pragma once
 
+#include "AppError.h"
 #include "Form1View.h"
 #include "MessageBoxes.h"
+#include "ProgramStart.h"
+#include "TextCodec.h"
+
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -28,6 +33,24 @@ public:
     void Show(const std::wstring& text, MessageIcon icon) override {
         log_.push_back((icon == MessageIcon::Error ? L"error box: " : L"box: ") + text);
     }
+
+private:
+    EventLog& log_;
+};
+
+// Logs each start as "start <program> <argument> [state <n>]"; `fail`
+// makes it throw instead, as a missing client would.
+class FakeProgramStarter final : public ProgramStarter {
+public:
+    explicit FakeProgramStarter(EventLog& log) : log_(log) {}
+    void Start(const std::filesystem::path& program, const std::wstring& argument, WindowState state) override {
+        if (duringStart) duringStart();
+        if (fail) throw AppError(L"Cannot start the game client: file not found.");
+        log_.push_back(L"start " + PathToText(program) + L" " + argument + L" [state " +
+                       std::to_wstring(static_cast<int>(state)) + L"]");
+    }
+    bool fail = false;
+    std::function<void()> duringStart;
 
 private:
     EventLog& log_;

@@ -1,0 +1,27 @@
+#include "ProgramStart.h"
+
+#include "AppError.h"
+#include "TextCodec.h"
+
+namespace velk {
+
+void ThrowStartError(const std::filesystem::path& program, StartProblem problem, const std::wstring& systemText) {
+    std::wstring reason;
+    switch (problem) {
+    case StartProblem::NotFound:
+        reason = L"file not found";
+        break;
+    case StartProblem::PermissionDenied:
+        reason = L"permission denied";
+        break;
+    case StartProblem::NotExecutable:
+        reason = L"it is not an executable program";
+        break;
+    case StartProblem::Other:
+        reason = systemText;
+        break;
+    }
+    throw AppError(L"Cannot start the game client \"" + PathToText(program) + L"\": " + reason + L".");
+}
+
+}  // namespace velk

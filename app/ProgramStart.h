@@ -1,0 +1,30 @@
+// Starting another program without waiting for it. One implementation per
+// platform; failures leave as AppError naming the program and the reason.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace velk {
+
+// The window state the started program is asked to show itself in.
+enum class WindowState { MinimizedWithFocus = 2 };
+
+class ProgramStarter {
+public:
+    virtual ~ProgramStarter() = default;
+
+    // Starts `program` with `argument` as its one argument; returns once the
+    // program has started, without waiting for it to end.
+    virtual void Start(const std::filesystem::path& program, const std::wstring& argument, WindowState state) = 0;
+};
+
+ProgramStarter& PlatformProgramStarter();
+
+// Why a program did not start, as each platform reports it.
+enum class StartProblem { NotFound, PermissionDenied, NotExecutable, Other };
+
+[[noreturn]] void ThrowStartError(const std::filesystem::path& program, StartProblem problem,
+                                  const std::wstring& systemText);
+
+}  // namespace velk

@@ -1,0 +1,58 @@
+// Starting a real program on Windows: a stand-in client that records its
+// command line, in a folder whose name has a space.
+#include "ProgramStart.h"
+
+#include "AppError.h"
+#include "TextCodec.h"
+#include "support/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+namespace velk {
+namespace {
+
+std::vector<std::string> WaitForRecord(const std::filesystem::path& log) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    for (;;) {
+        std::ifstream in(log);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        if (!lines.empty() && lines.back() == "end") return lines;
+        if (std::chrono::steady_clock::now() > deadline) return lines;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+TEST(Win32ProgramStart, QuotesTheProgramAndAsksForAMinimizedWindow) {
+    test::TempFolder temp;
+    const auto folder = temp.Path() / L"Velk Game \u00DC";
+    std::filesystem::create_directory(folder);
+    std::filesystem::copy_file(VELK_STAND_IN_CLIENT, folder / "velk.exe");
+
+    PlatformProgramStarter().Start(folder / "velk.exe", L"127.0.0.1:8 00", WindowState::MinimizedWithFocus);
+
+    const auto lines = WaitForRecord(folder / "velk.log");
+    ASSERT_EQ(lines.size(), 3u) << testing::PrintToString(lines);
+    EXPECT_EQ(lines[0], "cmd:\"" + ToUtf8((folder / "velk.exe").native()) + "\" 127.0.0.1:8 00");
+    EXPECT_EQ(lines[1], "show:2");
+}
+
+TEST(Win32ProgramStart, AMissingClientIsReportedByName) {
+    test::TempFolder temp;
+    const auto program = temp.Path() / "velk.exe";
+    try {
+        PlatformProgramStarter().Start(program, L"1.2.3.4:1", WindowState::MinimizedWithFocus);
+        FAIL() << "started";
+    } catch (const AppError& error) {
+        EXPECT_THAT(error.what(),
+                    testing::AllOf(testing::HasSubstr(ToUtf8(program.native())), testing::HasSubstr("file not found")));
+    }
+}
+
+}  // namespace
+}  // namespace velk

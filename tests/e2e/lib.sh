@@ -1,0 +1,47 @@
+# Shared by the end-to-end tests: checks that count failures, a private X
+# server, a work folder, and the starter under test ended on exit.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../../scripts/x11-helpers.sh"
+
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+finish() {
+    echo "$failures failed"
+    [ "$failures" -eq 0 ]
+}
+
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+starter_pid=
+cleanup() {
+    [ -n "$starter_pid" ] && kill "$starter_pid" 2>/dev/null || true
+    stop_private_xvfb
+    rm -rf "$work"
+}
+start_private_xvfb
+trap cleanup EXIT
+
+# launch FOLDER: starts the starter copied into FOLDER, bounded to a minute.
+launch() {
+    timeout 60 "$1/$(basename "$loader")" &
+    starter_pid=$!
+}
+
+# end_starter: waits for the starter to end and prints its exit status.
+end_starter() {
+    local status=0
+    wait "$starter_pid" || status=$?
+    starter_pid=
+    echo "$status"
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Clicks on the real starter's window, in a folder whose name has a space,
+# with a stand-in client that records its arguments in velk.log: "Start"
+# starts it with 127.0.0.1:<port> for localhost, an edited port counts at the
+# next click, the banner starts nothing, and a missing client ends the
+# starter after an error box.
+# Usage: start_click_e2e.sh PATH_TO_Velk_Loader PATH_TO_STAND_IN_CLIENT
+set -euo pipefail
+loader=$1
+client=$2
+source "$(dirname "$0")/lib.sh"
+
+folder="$work/Velk Game"
+mkdir "$folder"
+cp "$loader" "$folder/"
+cp "$client" "$folder/velk.exe"
+printf 'localhost,7001\r\nClick Test\r\nnews\r\n' >"$folder/config.ini"
+
+started() { grep -c '^end$' "$folder/velk.log" 2>/dev/null || true; }
+wait_for_start() {  # wait_for_start COUNT: until COUNT clients have recorded
+    for _ in $(seq 100); do
+        [ "$(started)" -ge "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+
+launch "$folder"
+box=$(wait_for_window '^Project1$' 20) && dismiss_box "$box"
+window=$(wait_for_window '^Click Test$' 20) || window=
+check "the window appears" test -n "$window"
+
+click 100 60
+check "a click on Start starts the client" wait_for_start 1
+check "with the one argument 127.0.0.1:7001" test "$(grep '^arg:' "$folder/velk.log")" = "arg:127.0.0.1:7001"
+
+printf 'localhost,7002\r\nClick Test\r\nnews\r\n' >"$folder/config.ini"
+click 140 70
+check "a second click starts a second client" wait_for_start 2
+check "with the port as edited meanwhile" test "$(grep '^arg:' "$folder/velk.log" | tail -n1)" = "arg:127.0.0.1:7002"
+
+click 300 30
+click 87 60
+sleep 1
+check "clicks on the banner start nothing" test "$(started)" -eq 2
+
+rm "$folder/velk.exe"
+click 100 60
+box=$(wait_for_window '^Project1$' 20) || box=
+check "a click with the client missing shows an error box" test -n "$box"
+[ -n "$box" ] && dismiss_box "$box"
+status=$(end_starter)
+check "and the starter ends non-zero (status $status)" test "$status" -ne 0 -a "$status" -ne 124
+
+finish

@@ -1,0 +1,21 @@
+// Stands in for the game client in tests: appends what it was started with
+// to velk.log beside itself, one record a start:
+//   start / ppid:<parent> / arg:<each argument> / fds:<descriptors above 2> / end
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <string>
+
+int main(int argc, char* argv[]) {
+    std::string fds;
+    for (int fd = 3; fd < 1024; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1) fds += std::to_string(fd) + " ";
+    }
+    const std::string self = argv[0];
+    std::ofstream log(self.substr(0, self.rfind('/') + 1) + "velk.log", std::ios::app);
+    log << "start\nppid:" << getppid() << "\n";
+    for (int i = 1; i < argc; ++i) log << "arg:" << argv[i] << "\n";
+    log << "fds:" << fds << "\nend\n";
+    return 0;
+}

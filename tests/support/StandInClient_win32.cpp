@@ -1,0 +1,40 @@
+// Stands in for the game client in the Windows tests: appends its raw
+// command line and the window state it was asked for to velk.log beside it,
+// as UTF-8, one record a start: "cmd:<command line>" / "show:<state>" / "end".
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+}  // namespace
+
+int wmain() {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring log(self);
+    log.resize(log.rfind(L'\\') + 1);
+    log += L"velk.log";
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
+    const std::string record =
+        "cmd:" + Utf8(GetCommandLineW()) + "\nshow:" + std::to_string(show) + "\nend\n";
+
+    const HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+    CloseHandle(file);
+    return 0;
+}
