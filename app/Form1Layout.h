@@ -1,11 +1,15 @@
 // The main window's design as data, in twips (1/1440 inch) relative to the
-// client area's top-left corner. Front ends build their window from this table.
+// client area's top-left corner. Both front ends build their window from
+// this table and nothing else.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace velk::layout {
+
+// ---- Units -----------------------------------------------------------------
 
 inline constexpr int kTwipsPerPixelAt96Dpi = 15;
 
@@ -24,48 +28,95 @@ struct PixelRect {
     constexpr bool Contains(int x, int y) const {
         return x >= left && x < left + width && y >= top && y < top + height;
     }
+    constexpr bool operator==(const PixelRect&) const = default;
 };
 
-// Edges are rounded one by one, so neighbouring controls never overlap or
-// leave a gap through rounding; `scale` is the screen's pixels per 96 dpi pixel.
+// Twips to pixels at 96 dpi times `scale` (the screen's pixels per 96-dpi
+// pixel); half a pixel rounds away from zero.
 constexpr int ToPixels(int twips, double scale = 1.0) {
     const double pixels = twips * scale / kTwipsPerPixelAt96Dpi;
-    // Half a pixel rounds away from zero.
     return pixels < 0 ? -static_cast<int>(-pixels + 0.5) : static_cast<int>(pixels + 0.5);
 }
 
+// Edges are rounded one by one, so neighbouring controls never overlap or
+// leave a gap through rounding.
 constexpr PixelRect ToPixels(const TwipRect& r, double scale = 1.0) {
     const int left = ToPixels(r.left, scale);
     const int top = ToPixels(r.top, scale);
     return {left, top, ToPixels(r.left + r.width, scale) - left, ToPixels(r.top + r.height, scale) - top};
 }
 
+// A font's size in pixels: points are 1/72 inch, so 20 twips.
+constexpr int PointsToPixels(double points, double scale = 1.0) {
+    return ToPixels(static_cast<int>(points * 20 + 0.5), scale);
+}
+
+// ---- Colours ---------------------------------------------------------------
+
+// The desktop's system colours by index, as the window system numbers them.
+enum class SystemColor { WindowText = 8, HighlightText = 14, ButtonText = 18 };
+
+struct Color {
+    bool isSystem;
+    SystemColor system;
+    std::uint8_t red, green, blue;
+};
+
+constexpr Color Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return {false, {}, r, g, b}; }
+constexpr Color System(SystemColor index) { return {true, index, 0, 0, 0}; }
+
+// ---- The window ------------------------------------------------------------
+
 inline constexpr std::wstring_view kCaptionAtCreation = L"Vellmark Starter";
-inline constexpr int kClientWidthTwips = 10635;   // 709 px
-inline constexpr int kClientHeightTwips = 1875;   // 125 px
+inline constexpr int kClientWidthTwips = 10635;  // 709 px
+inline constexpr int kClientHeightTwips = 1875;  // 125 px
+inline constexpr Color kBackground = Rgb(1, 0, 66);
+
+// ---- Controls --------------------------------------------------------------
 
 enum class ControlKind { TextBox, Label, Picture };
+
+// An empty face is the platform's default user-interface font.
+struct Font {
+    std::wstring_view face;
+    double points;
+    int weight;
+};
+
+inline constexpr Font kDefaultFont{L"", 0, 400};
 
 struct Control {
     std::string_view name;
     ControlKind kind;
     TwipRect twips;
     std::wstring_view text;
-    int tabIndex;  // -1: never takes the focus
+    Font font;
+    Color textColor;
+    bool transparent;  // the background shows through around the text
+    int tabIndex;      // -1: never takes the focus
 };
 
-inline constexpr Control kText1{"Text1", ControlKind::TextBox, {7810, 240, 2780, 1575}, L"", 2};
-inline constexpr Control kLabel1{"Label1", ControlKind::Label, {8040, 0, 1095, 255}, L"News", -1};
-inline constexpr Control kLabel2{"Label2", ControlKind::Label, {1320, 720, 855, 375}, L"Start", -1};
-inline constexpr Control kImage1{"Image1", ControlKind::Picture, {-360, 0, 8070, 1845}, L"", -1};
+// Text box: the platform's own font, colours and frame.
+inline constexpr Control kText1{"Text1", ControlKind::TextBox, {7810, 240, 2780, 1575}, L"",
+                                kDefaultFont, System(SystemColor::WindowText), false, 2};
+inline constexpr Control kLabel1{"Label1", ControlKind::Label, {8040, 0, 1095, 255}, L"News",
+                                 kDefaultFont, System(SystemColor::ButtonText), true, -1};
+inline constexpr Control kLabel2{"Label2", ControlKind::Label, {1320, 720, 855, 375}, L"Start",
+                                 {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText), true, -1};
+// The banner, unscaled; its leftmost 24 columns lie outside the window.
+inline constexpr Control kImage1{"Image1", ControlKind::Picture, {-360, 0, 8070, 1845}, L"",
+                                 kDefaultFont, System(SystemColor::WindowText), false, -1};
 
+// ---- Lines -----------------------------------------------------------------
+
+// One pixel wide, solid, in the window-text colour.
 struct Line {
     std::string_view name;
     int x1, y1, x2, y2;  // twips
 };
 
 // The pixels a line covers: from its first point up to, not including, its
-// last, one pixel thick.
+// last; the window's edge cuts off what lies beyond it.
 constexpr PixelRect ToPixels(const Line& line, double scale = 1.0) {
     const int x1 = ToPixels(line.x1, scale);
     const int y1 = ToPixels(line.y1, scale);
@@ -73,11 +124,15 @@ constexpr PixelRect ToPixels(const Line& line, double scale = 1.0) {
     const int y2 = ToPixels(line.y2, scale);
     const int width = x2 > x1 ? x2 - x1 : x1 - x2;
     const int height = y2 > y1 ? y2 - y1 : y1 - y2;
-    return {x1 < x2 ? x1 : x2, y1 < y2 ? y1 : y2, width > 0 ? width : 1, height > 0 ? height : 1};
+    const int thickness = ToPixels(kTwipsPerPixelAt96Dpi, scale) > 0 ? ToPixels(kTwipsPerPixelAt96Dpi, scale) : 1;
+    return {x1 < x2 ? x1 : x2, y1 < y2 ? y1 : y2, width > 0 ? width : thickness, height > 0 ? height : thickness};
 }
 
-inline constexpr Line kLine1{"Line1", 7800, 0, 7800, 1800};
-inline constexpr Line kLine2{"Line2", 7800, 240, 10680, 240};
+inline constexpr Color kLineColor = System(SystemColor::WindowText);
+inline constexpr Line kLine1{"Line1", 7800, 0, 7800, 1800};    // the separator, x 520, y 0 to 119
+inline constexpr Line kLine2{"Line2", 7800, 240, 10680, 240};  // under "News", x 520 to the edge
+
+// ---- Stacking --------------------------------------------------------------
 
 // Front first. The text box lies above every drawn element; among the drawn
 // ones an earlier entry is drawn over a later one.

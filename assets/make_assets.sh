@@ -9,7 +9,7 @@ trap 'rm -rf "$tmp"' EXIT
 python3 "$here/src/scene.py" >"$tmp/scene.ppm"
 font=/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf
 # The title logo on the right half: engraved gold letters with a soft shadow.
-convert "$tmp/scene.ppm" \
+convert "$tmp/scene.ppm" -blur 0x0.7 -seed 11 -attenuate 0.2 +noise Gaussian \
     \( -size 538x123 xc:none -font "$font" -pointsize 31 -kerning 3 \
        -fill '#00000090' -annotate +297+45 'VELLMARK' -blur 0x2 \) -composite \
     -font "$font" -pointsize 31 -kerning 3 -fill '#f6d58a' -stroke '#5a3a10' -strokewidth 1 \

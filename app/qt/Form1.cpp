@@ -3,6 +3,7 @@
 #include "Form1Layout.h"
 #include "HitTest.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,29 +13,83 @@
 namespace velk::qt {
 namespace {
 
+// Verdana is seldom installed on Linux; DejaVu Sans Bold (fonts-dejavu-core)
+// is near it in shape and still fits "Start" into its 57 px.
+const QStringList kFallbackFaces{QStringLiteral("DejaVu Sans")};
+
 QRect ToQRect(const layout::PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
 
-QString ToQString(std::wstring_view text) { return QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size())); }
+QString ToQString(std::wstring_view text) {
+    return QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString NameOf(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QColor ToQColor(const layout::Color& color, const QPalette& palette) {
+    if (!color.isSystem) return {color.red, color.green, color.blue};
+    switch (color.system) {
+    case layout::SystemColor::HighlightText:
+        return palette.color(QPalette::HighlightedText);
+    case layout::SystemColor::ButtonText:
+        return palette.color(QPalette::ButtonText);
+    case layout::SystemColor::WindowText:
+        break;
+    }
+    return palette.color(QPalette::WindowText);
+}
+
+QFont ToQFont(const layout::Font& font) {
+    QFont result = QApplication::font();
+    if (font.face.empty()) return result;
+    result.setFamilies(QStringList{ToQString(font.face)} + kFallbackFaces);
+    result.setPixelSize(layout::PointsToPixels(font.points));
+    result.setWeight(static_cast<QFont::Weight>(font.weight));
+    result.setItalic(false);
+    result.setUnderline(false);
+    result.setStrikeOut(false);
+    return result;
+}
 
 // A one-pixel line in the window-text colour; the widget's own rectangle is
 // the line, cut off by the window's edge like any child.
 class LineWidget final : public QWidget {
 public:
     LineWidget(const layout::Line& line, QWidget* parent) : QWidget(parent) {
-        setObjectName(QString::fromLatin1(line.name.data(), static_cast<qsizetype>(line.name.size())));
+        setObjectName(NameOf(line.name));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(ToQRect(layout::ToPixels(line)));
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), palette().color(QPalette::WindowText)); }
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(rect(), ToQColor(layout::kLineColor, palette()));
+    }
 };
 
 template <typename Widget>
 Widget* Place(Widget* widget, const layout::Control& control) {
-    widget->setObjectName(QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
+    widget->setObjectName(NameOf(control.name));
     widget->setGeometry(ToQRect(layout::ToPixels(control.twips)));
     return widget;
+}
+
+// Labels draw their text from the top-left corner, without margins, in their
+// own font and colour; transparent ones let what lies below show around it.
+QLabel* MakeLabel(const layout::Control& control, QWidget* parent) {
+    auto* label = Place(new QLabel(ToQString(control.text), parent), control);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(false);
+    label->setMargin(0);
+    label->setIndent(0);
+    label->setFont(ToQFont(control.font));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, ToQColor(control.textColor, colours));
+    label->setPalette(colours);
+    label->setAutoFillBackground(!control.transparent);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
 }
 
 }  // namespace
@@ -43,34 +98,24 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(layout::kCaptionAtCreation));
     setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    // A fixed single frame: no resizing, no maximise button.
     setFixedSize(layout::ToPixels(layout::kClientWidthTwips), layout::ToPixels(layout::kClientHeightTwips));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(1, 0, 66));
+    background.setColor(QPalette::Window, ToQColor(layout::kBackground, background));
     setPalette(background);
     setAutoFillBackground(true);
 
     // Created back to front: a later child is drawn over an earlier one.
     image1_ = Place(new QLabel(this), layout::kImage1);
     image1_->setPixmap(QPixmap(QStringLiteral(":/assets/banner.jpg")));
+    image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    label2_ = Place(new QLabel(ToQString(layout::kLabel2.text), this), layout::kLabel2);
-    QFont startFont(QStringLiteral("Verdana"));
-    startFont.setPixelSize(19);
-    startFont.setWeight(QFont::Bold);
-    label2_->setFont(startFont);
-    QPalette highlighted = label2_->palette();
-    highlighted.setColor(QPalette::WindowText, highlighted.color(QPalette::HighlightedText));
-    label2_->setPalette(highlighted);
-    label2_->setAttribute(Qt::WA_TransparentForMouseEvents);
-
+    label2_ = MakeLabel(layout::kLabel2, this);
     line1_ = new LineWidget(layout::kLine1, this);
     line2_ = new LineWidget(layout::kLine2, this);
-
-    label1_ = Place(new QLabel(ToQString(layout::kLabel1.text), this), layout::kLabel1);
-    label1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label1_ = MakeLabel(layout::kLabel1, this);
 
     text1_ = Place(new QPlainTextEdit(this), layout::kText1);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

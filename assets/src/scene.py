@@ -58,7 +58,7 @@ for y in range(H):
         if y >= 104:
             ry = 2 * 104 - y - 22
             r = mix((18, 30, 92), (250, 170, 90), (ry / HORIZON - 0.3) * 1.5)
-            ripple = 0.12 * math.sin(x / 2.0 + y * 1.7) * math.sin(x / 13.0)
+            ripple = 0.05 * math.sin(x / 5.0 + y * 2.3 + math.sin(x / 17.0) * 3) * math.sin(x / 23.0)
             sun_path = math.exp(-abs(x - SUN_X) / 14.0) * (0.6 + ripple * 3)
             c = mix(mix(r, (10, 18, 40), 0.6 + ripple), (255, 220, 150), sun_path * 0.8)
         pixels.extend(int(round(v)) for v in c)
