@@ -4,15 +4,16 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace velk {
 namespace {
 
 std::string ReadAsset(const char* name) {
-    std::ifstream in(std::filesystem::path(VELK_ASSETS_DIR) / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    const auto path = std::filesystem::path(VELK_ASSETS_DIR) / name;
+    std::string data(static_cast<std::size_t>(std::filesystem::file_size(path)), '\0');
+    std::ifstream(path, std::ios::binary).read(data.data(), static_cast<std::streamsize>(data.size()));
+    return data;
 }
 
 unsigned Byte(const std::string& data, std::size_t at) { return static_cast<unsigned char>(data.at(at)); }
