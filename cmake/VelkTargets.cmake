@@ -6,6 +6,11 @@ target_compile_options(velk_options INTERFACE
     -Wold-style-cast -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough
     $<$<BOOL:${VELK_WARNINGS_AS_ERRORS}>:-Werror>)
 
+# Windows executables ship without their symbol tables.
+if(WIN32)
+    target_link_options(velk_options INTERFACE $<$<CONFIG:Release>:-s>)
+endif()
+
 if(VELK_SANITIZE)
     target_compile_options(velk_options INTERFACE
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

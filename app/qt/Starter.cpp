@@ -1,17 +1,8 @@
 #include "Starter.h"
 
-#include "AppError.h"
-#include "TextCodec.h"
+#include "FatalError.h"
 
 namespace velk::qt {
-
-void ReportFatalError(MessageBoxes& messages, const std::exception& error) {
-    if (const auto* appError = dynamic_cast<const AppError*>(&error)) {
-        messages.Show(appError->Message(), MessageIcon::Error);
-    } else {
-        messages.Show(L"Unexpected error: " + FromUtf8(error.what()), MessageIcon::Error);
-    }
-}
 
 Starter::Starter(MessageBoxes& messages, LauncherPlatform platform, std::function<void(int)> end)
     : messages_(messages), end_(std::move(end)), launcher_(form_, messages, std::move(platform)) {

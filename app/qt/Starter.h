@@ -8,9 +8,6 @@
 
 namespace velk::qt {
 
-// Shows the error in an error box; the caller then ends the application.
-void ReportFatalError(MessageBoxes& messages, const std::exception& error);
-
 class Starter {
 public:
     // `end` ends the application with an exit status, after an error.

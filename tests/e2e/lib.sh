@@ -32,9 +32,11 @@ cleanup() {
 start_private_xvfb
 trap cleanup EXIT
 
-# launch FOLDER: starts the starter copied into FOLDER, bounded to a minute.
+# launch FOLDER: starts the starter copied into FOLDER, bounded to a minute,
+# through the commands in RUNNER if any (e.g. wine).
+RUNNER=()
 launch() {
-    timeout 60 "$1/$(basename "$loader")" &
+    timeout 60 "${RUNNER[@]}" "$1/$(basename "$loader")" >/dev/null 2>&1 &
     starter_pid=$!
 }
 

@@ -1,4 +1,6 @@
-// Stands in for the game client in the Windows tests: appends its raw
+// Stands in for the game client in the Windows tests (a GUI program, as the
+// real client is: under Wine a console child would take the starter's next
+// click), appending its raw
 // command line and the window state it was asked for to velk.log beside it,
 // as UTF-8, one record a start: "cmd:<command line>" / "show:<state>" / "end".
 #include <windows.h>
@@ -17,7 +19,7 @@ std::string Utf8(const std::wstring& text) {
 
 }  // namespace
 
-int wmain() {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring log(self);

@@ -1,0 +1,64 @@
+#include "Banner.h"
+
+#include "AppError.h"
+#include "resource.h"
+
+#include <cstring>
+
+#include <ocidl.h>
+#include <olectl.h>
+
+namespace velk::win32 {
+namespace {
+
+[[noreturn]] void Fail(const wchar_t* why) { throw AppError(std::wstring(L"Cannot show the banner picture: ") + why); }
+
+}  // namespace
+
+Banner::Banner(HINSTANCE instance) {
+    const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_BANNER), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = found ? SizeofResource(instance, found) : 0;
+    if (!bytes || size == 0) Fail(L"the resource is missing.");
+
+    // OleLoadPicture reads from a stream; it wants the bytes in movable memory.
+    const HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!copy) Fail(L"out of memory.");
+    std::memcpy(GlobalLock(copy), bytes, size);
+    GlobalUnlock(copy);
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+        GlobalFree(copy);
+        Fail(L"cannot read the resource.");
+    }
+    IPicture* picture = nullptr;
+    const HRESULT decoded = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+                                           reinterpret_cast<void**>(&picture));
+    stream->Release();
+    if (FAILED(decoded) || !picture) Fail(L"the picture cannot be decoded.");
+
+    // Keep a copy of the decoded bitmap; the picture object owns its own.
+    OLE_HANDLE handle = 0;
+    picture->get_Handle(&handle);
+    bitmap_ = static_cast<HBITMAP>(
+        CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    picture->Release();
+    BITMAP info{};
+    if (!bitmap_ || !GetObjectW(bitmap_, sizeof info, &info)) Fail(L"the picture cannot be decoded.");
+    size_ = {info.bmWidth, info.bmHeight};
+}
+
+Banner::~Banner() {
+    if (bitmap_) DeleteObject(bitmap_);
+}
+
+void Banner::Draw(HDC dc, int x, int y) const {
+    const HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ previous = SelectObject(source, bitmap_);
+    BitBlt(dc, x, y, size_.cx, size_.cy, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+}  // namespace velk::win32

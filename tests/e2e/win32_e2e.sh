@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The Windows starter under Wine on its own X server, in a folder whose name
+# has a space, with a stand-in client that records its command line and the
+# window state it was asked for: the welcome box comes first, then the window
+# with the configured title; "Start" starts the client as
+# "<folder>\velk.exe" 127.0.0.1:<port>, minimized; the banner starts nothing;
+# without config.ini an error box and a non-zero exit. Keeps a screenshot.
+# Usage: win32_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe SCREENSHOT_DIR
+set -euo pipefail
+export WINEPREFIX=$1
+loader=$2
+client=$3
+shots=$4
+source "$(dirname "$0")/lib.sh"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+RUNNER=(wine)
+
+# A prefix of this test's own, whose Wine desktop knows our X server. Without
+# a window manager Wine must draw its own frames ("Managed" off), and Verdana
+# is DejaVu Sans here.
+wineserver -k >/dev/null 2>&1 </dev/null || true
+wineserver -w >/dev/null 2>&1 </dev/null || true
+if ! [ -f "$WINEPREFIX/.velk-ready" ]; then
+    echo "Making the Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1 </dev/null
+    wineserver -w
+    touch "$WINEPREFIX/.velk-ready"
+fi
+wineserver -p >/dev/null 2>&1 </dev/null
+wineboot >/dev/null 2>&1 </dev/null
+trap 'cleanup; wineserver -k >/dev/null 2>&1 || true' EXIT
+
+folder="$work/Velk Game"
+mkdir "$folder"
+cp "$loader" "$folder/"
+cp "$client" "$folder/velk.exe"
+printf 'localhost,7001\r\nWine Test\r\n"News under Wine, with a comma"\r\n' >"$folder/config.ini"
+records() { grep -c '^end$' "$folder/velk.log" 2>/dev/null || true; }
+
+launch "$folder"
+box=$(wait_for_window '^Project1$' 60) || box=
+check "the welcome box titled Project1 appears" test -n "$box"
+check "the main window is not visible yet" test -z "$(visible_window_names | grep -x 'Wine Test' || true)"
+xdotool key Return
+window=$(wait_for_window '^Wine Test$' 30) || window=
+check "after it, the window appears with the configured title" test -n "$window"
+
+if [ -n "$window" ]; then
+    # Wine draws the frame inside the X window: find the client area in it.
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    border=$(((WIDTH - 709) / 2))
+    top=$((HEIGHT - 125 - border))
+    check "its client area is 709 x 125 inside a frame (window ${WIDTH}x${HEIGHT})" \
+        test "$border" -ge 0 -a "$top" -gt "$border"
+    sleep 1
+    mkdir -p "$shots"
+    import -window "$window" -crop "709x125+$border+$top" +repage "$shots/win32-window.png"
+    echo "screenshot: $shots/win32-window.png"
+
+    xdotool mousemove --window "$window" $((border + 100)) $((top + 60)) click 1
+    for _ in $(seq 100); do [ "$(records)" -ge 1 ] && break; sleep 0.1; done
+    expected="Z:$(echo "$folder" | tr / '\\')\\velk.exe"
+    check "a click on Start starts the client" test "$(records)" -eq 1
+    check "with \"<folder>\\velk.exe\" 127.0.0.1:7001" \
+        test "$(sed -n 's/^cmd://p' "$folder/velk.log" 2>/dev/null)" = "\"$expected\" 127.0.0.1:7001"
+    check "minimized (show state 2)" test "$(sed -n 's/^show://p' "$folder/velk.log" 2>/dev/null)" = "2"
+
+    xdotool mousemove --window "$window" $((border + 300)) $((top + 30)) click 1
+    sleep 1.5
+    check "a click on the banner starts nothing" test "$(records)" -eq 1
+fi
+kill "$starter_pid" 2>/dev/null || true
+end_starter >/dev/null
+
+mkdir "$work/No Settings"
+cp "$loader" "$work/No Settings/"
+launch "$work/No Settings"
+box=$(wait_for_window '^Project1$' 60) || box=
+check "without config.ini an error box titled Project1 appears" test -n "$box"
+xdotool key Return
+status=$(end_starter)
+check "and the starter ends non-zero (status $status)" test "$status" -ne 0 -a "$status" -ne 124
+
+finish
