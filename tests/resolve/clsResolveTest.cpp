@@ -63,7 +63,8 @@ TEST(ForwardLookupFailure, NameIsHandedOverUntrimmedAsSystemText) {
     FakeSocketLayer sockets(log);
     test::FakeMessageBoxes messages(log);
     clsResolve resolver(sockets, messages);
-    for (const std::wstring name : {L"", L" alpha ", L"h\u00F6st"}) {
+    const std::wstring names[] = {L"", L" alpha ", L"h\u00F6st", std::wstring(300, L'a')};
+    for (const std::wstring& name : names) {
         resolver.GetIPFromHostName(name);
         EXPECT_EQ(sockets.lastName, ToSystemCodePage(name));
     }

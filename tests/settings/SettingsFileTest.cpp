@@ -2,14 +2,14 @@
 
 #include "AppError.h"
 #include "TextCodec.h"
+#include "support/RowName.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
-#include "support/RowName.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <variant>
 
 namespace velk {
 namespace {
@@ -32,22 +32,92 @@ TEST(SettingsFile, LivesInTheApplicationFolder) {
     EXPECT_EQ(SettingsFilePath(folder), folder / "config.ini");
 }
 
-TEST(SettingsFile, LoadReadsFourItemsAndIgnoresTheRest) {
-    TempFolder folder;
-    folder.Write("config.ini", "alpha,800\r\nMy Server\r\nWelcome, all\r\nextra line\r\n");
-    const ServerSettings settings = ReadSettingsForLoad(folder.Path());
-    EXPECT_EQ(settings.host, L"alpha");
-    EXPECT_EQ(settings.port, L"800");
-    EXPECT_EQ(settings.title, L"My Server");
-    EXPECT_EQ(settings.news, L"Welcome");  // an unquoted item ends at its comma
+// What a read gives: the items, or an error whose text holds this reason.
+using Items = std::vector<std::wstring>;
+using Outcome = std::variant<Items, std::string>;
+
+struct FileCase {
+    const char* name;
+    std::string file;
+    Outcome load;
+    Outcome click;
+};
+
+class SettingsFiles : public testing::TestWithParam<FileCase> {
+protected:
+    void Expect(const Outcome& expected, const std::function<Items()>& read) {
+        const std::string path = ToUtf8(PathToText(folder_.Path() / "config.ini"));
+        if (const auto* items = std::get_if<Items>(&expected)) {
+            EXPECT_EQ(read(), *items);
+        } else {
+            EXPECT_THAT(FailureOf([&] { read(); }), AllOf(HasSubstr(path), HasSubstr(std::get<std::string>(expected))));
+        }
+    }
+    TempFolder folder_;
+};
+
+TEST_P(SettingsFiles, GiveTheirItemsOrSayWhyNot) {
+    folder_.Write("config.ini", GetParam().file);
+    Expect(GetParam().load, [&] {
+        const ServerSettings s = ReadSettingsForLoad(folder_.Path());
+        return Items{s.host, s.port, s.title, s.news};
+    });
+    Expect(GetParam().click, [&] {
+        const ClickSettings s = ReadSettingsForClick(folder_.Path());
+        return Items{s.Host(), s.Port()};
+    });
 }
 
-TEST(SettingsFile, ClickReadsHostAndPortFromTwoItems) {
+const std::string kPastEnd0 = "input past end of file (it holds 0 of the";
+const std::string kPastEnd1 = "input past end of file (it holds 1 of the";
+const std::string kLoadPastEnd2 = "input past end of file (it holds 2 of the 4";
+const std::string kLoadPastEnd3 = "input past end of file (it holds 3 of the 4";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettingsFiles,
+    testing::Values(
+        FileCase{"Typical", "alpha,800\r\nMy Server\r\nWelcome, all\r\n", Items{L"alpha", L"800", L"My Server", L"Welcome"},
+                 Items{L"alpha", L"800"}},
+        FileCase{"FifthLineIgnored", "a,1,T,N\r\nextra\r\n", Items{L"a", L"1", L"T", L"N"}, Items{L"a", L"1"}},
+        FileCase{"Empty", "", kPastEnd0, kPastEnd0},
+        FileCase{"OnlyBlankLineEnds", "\r\n", kPastEnd1, kPastEnd1},
+        FileCase{"OneItem", "alpha\r\n", kPastEnd1, kPastEnd1},
+        FileCase{"TwoItems", "alpha,800\r\n", kLoadPastEnd2, Items{L"alpha", L"800"}},
+        FileCase{"ThreeItems", "alpha\n800\nMy Server\n", kLoadPastEnd3, Items{L"alpha", L"800"}},
+        FileCase{"CrOnlyLineEnds", "alpha\r800\rT\rN\r", Items{L"alpha", L"800", L"T", L"N"}, Items{L"alpha", L"800"}},
+        FileCase{"TabsBeforeItems", "\talpha,\t800\n\t\"T\"\n N", Items{L"alpha", L"800", L"T", L"N"},
+                 Items{L"alpha", L"800"}},
+        FileCase{"NulBytes", std::string("al\0pha,8\0\n\0T,N", 14),
+                 Items{std::wstring(L"al\0pha", 6), std::wstring(L"8\0", 2), std::wstring(L"\0T", 2), L"N"},
+                 Items{std::wstring(L"al\0pha", 6), std::wstring(L"8\0", 2)}},
+        FileCase{"ByteOrderMark", "\xEF\xBB\xBF" "alpha,800,Caf\xC3\xA9,N", Items{L"alpha", L"800", L"Caf\u00E9", L"N"},
+                 Items{L"alpha", L"800"}},
+        FileCase{"InvalidUtf8AfterMark", "\xEF\xBB\xBF" "alpha,800,Caf\xE9,N", Items{L"alpha", L"800", L"Caf\uFFFD", L"N"},
+                 Items{L"alpha", L"800"}},
+        FileCase{"QuoteNeverClosed", "alpha,800,\"My Server\nnews", kLoadPastEnd3, Items{L"alpha", L"800"}},
+        FileCase{"QuoteInsideUnquoted", "al\"pha,8\"00,T,N", Items{L"al\"pha", L"8\"00", L"T", L"N"},
+                 Items{L"al\"pha", L"8\"00"}},
+        FileCase{"TextAfterClosingQuote", "\"alpha\" x,\"800\"y\nT,N", Items{L"alpha", L"800", L"T", L"N"},
+                 Items{L"alpha", L"800"}}),
+    test::RowName());
+
+TEST(SettingsFile, AHugeLineAfterTheItemsIsNeverRead) {
     TempFolder folder;
-    folder.Write("config.ini", "alpha\n8 00x");
-    const ClickSettings settings = ReadSettingsForClick(folder.Path());
-    EXPECT_EQ(settings.Host(), L"alpha");
-    EXPECT_EQ(settings.Port(), L"8 00x");
+    {
+        std::ofstream out(folder.Path() / "config.ini", std::ios::binary);
+        out << "alpha,800,T,N\r\n";
+        const std::string block(1 << 20, 'x');
+        for (int i = 0; i < 100; ++i) out << block;  // a 100 MB fifth line
+    }
+    EXPECT_EQ(ReadSettingsForLoad(folder.Path()).news, L"N");
+    EXPECT_EQ(ReadSettingsForClick(folder.Path()).Port(), L"800");
+}
+
+TEST(SettingsFile, ReadsALongItemWhole) {
+    TempFolder folder;
+    const std::string host(1 << 20, 'h');
+    folder.Write("config.ini", host + ",800,T,N");
+    EXPECT_EQ(ReadSettingsForLoad(folder.Path()).host.size(), host.size());
 }
 
 TEST(SettingsFile, EveryReadSeesTheFileAsItIsNow) {
@@ -59,38 +129,11 @@ TEST(SettingsFile, EveryReadSeesTheFileAsItIsNow) {
     EXPECT_EQ(ReadSettingsForLoad(folder.Path()).title, L"B");
 }
 
-struct FailureCase {
-    const char* name;
-    const char* file;  // nullptr: no file at all
-    bool forClick;
-    const char* reason;
-};
-
-class SettingsFailure : public testing::TestWithParam<FailureCase> {};
-
-TEST_P(SettingsFailure, NamesTheFileAndTheReason) {
+TEST(SettingsFile, AMissingFileIsReported) {
     TempFolder folder;
-    if (GetParam().file) folder.Write("config.ini", GetParam().file);
-    const std::string failure = FailureOf([&] {
-        if (GetParam().forClick) {
-            ReadSettingsForClick(folder.Path());
-        } else {
-            ReadSettingsForLoad(folder.Path());
-        }
-    });
-    EXPECT_THAT(failure, AllOf(HasSubstr(ToUtf8(PathToText(folder.Path() / "config.ini"))),
-                               HasSubstr(GetParam().reason)));
+    EXPECT_THAT(FailureOf([&] { ReadSettingsForLoad(folder.Path()); }), HasSubstr("file not found"));
+    EXPECT_THAT(FailureOf([&] { ReadSettingsForClick(folder.Path()); }), HasSubstr("file not found"));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, SettingsFailure,
-    testing::Values(FailureCase{"MissingAtLoad", nullptr, false, "file not found"},
-                    FailureCase{"MissingAtClick", nullptr, true, "file not found"},
-                    FailureCase{"EmptyFile", "", false, "input past end of file (it holds 0 of the 4"},
-                    FailureCase{"ThreeItemsAtLoad", "alpha\n800\nMy Server\n", false,
-                                "input past end of file (it holds 3 of the 4"},
-                    FailureCase{"OneItemAtClick", "alpha\n", true, "input past end of file (it holds 1 of the 2"}),
-    test::RowName());
 
 TEST(SettingsFile, AFolderNamedLikeTheFileIsReported) {
     TempFolder folder;
