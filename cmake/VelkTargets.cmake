@@ -17,6 +17,10 @@ if(VELK_SANITIZE)
     target_link_options(velk_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(VELK_FUZZ)
+    target_compile_options(velk_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # velk_add_room(NAME SOURCES... [PLATFORM_SOURCES stem...] [WIN32_SOURCES file...]
 #               [DEPENDS target...])
 # A static library for one room; each PLATFORM_SOURCES stem gets the file

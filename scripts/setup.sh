@@ -4,8 +4,10 @@
 set -euo pipefail
 
 packages=(
-    # build
-    cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev
+    # build, benchmarks and packages
+    cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev python3
+    # the fuzzer
+    clang libclang-rt-14-dev
     # the Windows build, and Wine to run its tests
     g++-mingw-w64-x86-64-posix googletest wine wine64
     # a private X server and its tools, for the demo and the end-to-end tests
