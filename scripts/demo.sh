@@ -45,11 +45,7 @@ echo "Window: \"$(xdotool getwindowname "$window")\", $(xdotool getwindowgeometr
 
 echo "Clicking \"Start\"..."
 xdotool mousemove --window "$window" 110 60 click 1
-for _ in $(seq 50); do
-    [ -s "$demo/velk.log" ] && break
-    sleep 0.1
-done
-if ! [ -s "$demo/velk.log" ]; then
+if ! wait_until 5 test -s "$demo/velk.log"; then
     echo "The stand-in client was not started." >&2
     exit 1
 fi

@@ -39,15 +39,13 @@ snapshot() {  # prints: descriptors zombies rss_kb
 
 # One click first, so that what the first click loads once is in "before".
 xdotool mousemove --window "$window" 100 60 click 1
-for _ in $(seq 100); do [ -s "$work/started.log" ] && break; sleep 0.1; done
+started() { [ "$(wc -l <"$work/started.log" 2>/dev/null || echo 0)" -ge "$1" ]; }
+wait_until 10 started 1 || true
 sleep 0.5
 read -r fds_before zombies_before rss_before < <(snapshot)
 
 xdotool mousemove --window "$window" 100 60 click --repeat "$clicks" --delay 40 1
-for _ in $(seq 600); do
-    [ "$(wc -l <"$work/started.log")" -ge $((clicks + 1)) ] && break
-    sleep 0.1
-done
+wait_until 60 started $((clicks + 1)) || true
 sleep 1
 read -r fds_after zombies_after rss_after < <(snapshot)
 started=$(($(wc -l <"$work/started.log") - 1))

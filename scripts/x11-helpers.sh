@@ -1,6 +1,17 @@
 # Helpers for driving the starter on a private X server; sourced by the demo
 # and the end-to-end test. Needs Xvfb and xdotool.
 
+# wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
+# fails once SECONDS have passed.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
 # Starts an Xvfb of our own on a free display, exports DISPLAY and registers
 # its end on exit.
 start_private_xvfb() {
@@ -9,11 +20,7 @@ start_private_xvfb() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
     XVFB_PID=$!
     trap 'stop_private_xvfb' EXIT
-    for _ in $(seq 100); do
-        [ -s "$display_file" ] && break
-        sleep 0.1
-    done
-    if ! [ -s "$display_file" ]; then
+    if ! wait_until 10 test -s "$display_file"; then
         echo "Xvfb did not start" >&2
         return 1
     fi
@@ -29,16 +36,7 @@ stop_private_xvfb() {
 # wait_for_window NAME_REGEX SECONDS: prints the id of the first visible
 # window whose name matches; fails after SECONDS.
 wait_for_window() {
-    local deadline=$((SECONDS + $2)) id
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    wait_until "$2" xdotool search --onlyvisible --limit 1 --name "$1" 2>/dev/null
 }
 
 # Names of all visible windows but the root, one a line.

@@ -17,13 +17,8 @@ cp "$client" "$folder/velk.exe"
 printf 'localhost,7001\r\nClick Test\r\nnews\r\n' >"$folder/config.ini"
 
 started() { grep -c '^end$' "$folder/velk.log" 2>/dev/null || true; }
-wait_for_start() {  # wait_for_start COUNT: until COUNT clients have recorded
-    for _ in $(seq 100); do
-        [ "$(started)" -ge "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+at_least() { [ "$(started)" -ge "$1" ]; }
+wait_for_start() { wait_until 10 at_least "$1"; }  # until COUNT clients have recorded
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 launch "$folder"

@@ -38,6 +38,7 @@ cp "$loader" "$folder/"
 cp "$client" "$folder/velk.exe"
 printf 'localhost,7001\r\nWine Test\r\n"News under Wine, with a comma"\r\n' >"$folder/config.ini"
 records() { grep -c '^end$' "$folder/velk.log" 2>/dev/null || true; }
+recorded() { [ "$(records)" -ge "$1" ]; }
 
 launch "$folder"
 box=$(wait_for_window '^Project1$' 60) || box=
@@ -60,7 +61,7 @@ if [ -n "$window" ]; then
     echo "screenshot: $shots/win32-window.png"
 
     xdotool mousemove --window "$window" $((border + 100)) $((top + 60)) click 1
-    for _ in $(seq 100); do [ "$(records)" -ge 1 ] && break; sleep 0.1; done
+    wait_until 10 recorded 1 || true
     expected="Z:$(echo "$folder" | tr / '\\')\\velk.exe"
     check "a click on Start starts the client" test "$(records)" -eq 1
     check "with \"<folder>\\velk.exe\" 127.0.0.1:7001" \
