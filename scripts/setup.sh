@@ -11,7 +11,7 @@ packages=(
     # the Windows build, and Wine to run its tests
     g++-mingw-w64-x86-64-posix googletest wine wine64
     # a private X server and its tools, for the demo and the end-to-end tests
-    xvfb xdotool x11-utils imagemagick
+    xvfb xdotool x11-utils imagemagick procps
     # fonts the window uses
     fonts-dejavu-core
 )
@@ -26,4 +26,4 @@ echo "Installing: ${missing[*]}"
 sudo=
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 $sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
