@@ -1,7 +1,8 @@
 // POSIX: the program is started by a short-lived intermediate process, so it
-// is nobody's child here: it leaves no zombie when it ends, and it runs on
-// when the starter ends. No shell is involved; the argument is one argv entry.
-// Only standard input, output and error are passed on.
+// is nobody's child here: it leaves no zombie when it ends. In a session of
+// its own, it runs on when the starter ends or its terminal closes. No shell
+// is involved; the argument is one argv entry. Only standard input, output
+// and error are passed on.
 //
 // X11 and Wayland have no portable way to ask a new program to start
 // minimized, so the window state is not passed on: the client decides.
@@ -69,6 +70,7 @@ public:
         if (intermediate == 0) {
             const pid_t client = fork();
             if (client == 0) {
+                setsid();
                 CloseInheritedDescriptors(report[1]);
                 execve(argv[0], argv.data(), environ);
                 const int error = errno;

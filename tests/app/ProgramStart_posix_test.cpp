@@ -44,16 +44,17 @@ protected:
     std::filesystem::path client_ = folder_.Path() / "velk.exe";
 };
 
-TEST_F(PosixProgramStart, PassesExactlyOneArgumentAndNoDescriptors) {
+TEST_F(PosixProgramStart, PassesOneArgumentNoDescriptorsAndDetaches) {
     const std::wstring argument = L"127.0.0.1:8 00;$(echo x)* \"q\"";
     PlatformProgramStarter().Start(client_, argument, WindowState::MinimizedWithFocus);
 
     const auto lines = WaitForRecords(folder_.Path() / "velk.log", 1);
-    ASSERT_EQ(lines.size(), 5u) << testing::PrintToString(lines);
+    ASSERT_EQ(lines.size(), 6u) << testing::PrintToString(lines);
     EXPECT_EQ(lines[0], "start");
     EXPECT_NE(lines[1], "ppid:" + std::to_string(getpid())) << "the client must not be our child";
-    EXPECT_EQ(lines[2], "arg:127.0.0.1:8 00;$(echo x)* \"q\"");
-    EXPECT_EQ(lines[3], "fds:");
+    EXPECT_EQ(lines[2], "leader:1") << "the client must not share our session";
+    EXPECT_EQ(lines[3], "arg:127.0.0.1:8 00;$(echo x)* \"q\"");
+    EXPECT_EQ(lines[4], "fds:");
 }
 
 TEST_F(PosixProgramStart, TwoStartsStartTwoClientsAndLeaveNoChild) {

@@ -1,6 +1,7 @@
 // Stands in for the game client in tests: appends what it was started with
 // to velk.log beside itself, one record a start:
-//   start / ppid:<parent> / arg:<each argument> / fds:<descriptors above 2> / end
+//   start / ppid:<parent> / leader:<1 if it leads its own session> /
+//   arg:<each argument> / fds:<descriptors above 2> / end
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
     }
     const std::string self = argv[0];
     std::ofstream log(self.substr(0, self.rfind('/') + 1) + "velk.log", std::ios::app);
-    log << "start\nppid:" << getppid() << "\n";
+    log << "start\nppid:" << getppid() << "\nleader:" << (getsid(0) == getpid()) << "\n";
     for (int i = 1; i < argc; ++i) log << "arg:" << argv[i] << "\n";
     log << "fds:" << fds << "\nend\n";
     return 0;
