@@ -32,6 +32,21 @@ cleanup() {
 start_private_xvfb
 trap cleanup EXIT
 
+# game_folder NAME [CONFIG]: makes "$work/NAME" with the starter, the stand-in
+# client as velk.exe when $client is set, and CONFIG as config.ini when given.
+game_folder() {
+    local folder="$work/$1"
+    mkdir "$folder"
+    cp "$loader" "$folder/"
+    [ -n "${client:-}" ] && cp "$client" "$folder/velk.exe"
+    [ $# -ge 2 ] && printf '%s' "$2" >"$folder/config.ini"
+    return 0
+}
+
+# The stand-in clients write one record each into velk.log, ending in "end".
+clients_started() { grep -c '^end$' "$1/velk.log" 2>/dev/null || true; }
+clients_at_least() { [ "$(clients_started "$1")" -ge "$2" ]; }
+
 # launch FOLDER: starts the starter copied into FOLDER, bounded to a minute,
 # through the commands in RUNNER if any (e.g. wine).
 RUNNER=()

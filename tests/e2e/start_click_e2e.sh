@@ -11,14 +11,9 @@ client=$2
 source "$(dirname "$0")/lib.sh"
 
 folder="$work/Velk Game"
-mkdir "$folder"
-cp "$loader" "$folder/"
-cp "$client" "$folder/velk.exe"
-printf 'localhost,7001\r\nClick Test\r\nnews\r\n' >"$folder/config.ini"
-
-started() { grep -c '^end$' "$folder/velk.log" 2>/dev/null || true; }
-at_least() { [ "$(started)" -ge "$1" ]; }
-wait_for_start() { wait_until 10 at_least "$1"; }  # until COUNT clients have recorded
+game_folder "Velk Game" $'localhost,7001\r\nClick Test\r\nnews\r\n'
+started() { clients_started "$folder"; }
+wait_for_start() { wait_until 10 clients_at_least "$folder" "$1"; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 launch "$folder"

@@ -8,10 +8,8 @@ loader=$1
 source "$(dirname "$0")/lib.sh"
 
 # --- With a settings file ---------------------------------------------------
-mkdir "$work/ok"
-cp "$loader" "$work/ok/"
 title="E2E Server $$"
-printf 'localhost,800\r\n%s\r\n"News, for the test"\r\n' "$title" >"$work/ok/config.ini"
+game_folder ok $'localhost,800\r\n'"$title"$'\r\n"News, for the test"\r\n'
 launch "$work/ok"
 
 box=$(wait_for_window '^Project1$' 20) || box=
@@ -31,8 +29,7 @@ wait "$starter_pid" 2>/dev/null || true
 starter_pid=
 
 # --- Without a settings file ------------------------------------------------
-mkdir "$work/missing"
-cp "$loader" "$work/missing/"
+game_folder missing
 launch "$work/missing"
 
 box=$(wait_for_window '^Project1$' 20) || box=

@@ -33,12 +33,8 @@ wineboot >/dev/null 2>&1 </dev/null
 trap 'cleanup; wineserver -k >/dev/null 2>&1 || true' EXIT
 
 folder="$work/Velk Game"
-mkdir "$folder"
-cp "$loader" "$folder/"
-cp "$client" "$folder/velk.exe"
-printf 'localhost,7001\r\nWine Test\r\n"News under Wine, with a comma"\r\n' >"$folder/config.ini"
-records() { grep -c '^end$' "$folder/velk.log" 2>/dev/null || true; }
-recorded() { [ "$(records)" -ge "$1" ]; }
+game_folder "Velk Game" $'localhost,7001\r\nWine Test\r\n"News under Wine, with a comma"\r\n'
+records() { clients_started "$folder"; }
 
 launch "$folder"
 box=$(wait_for_window '^Project1$' 60) || box=
@@ -61,7 +57,7 @@ if [ -n "$window" ]; then
     echo "screenshot: $shots/win32-window.png"
 
     xdotool mousemove --window "$window" $((border + 100)) $((top + 60)) click 1
-    wait_until 10 recorded 1 || true
+    wait_until 10 clients_at_least "$folder" 1 || true
     expected="Z:$(echo "$folder" | tr / '\\')\\velk.exe"
     check "a click on Start starts the client" test "$(records)" -eq 1
     check "with \"<folder>\\velk.exe\" 127.0.0.1:7001" \
@@ -75,8 +71,7 @@ fi
 kill "$starter_pid" 2>/dev/null || true
 end_starter >/dev/null
 
-mkdir "$work/No Settings"
-cp "$loader" "$work/No Settings/"
+game_folder "No Settings"
 launch "$work/No Settings"
 box=$(wait_for_window '^Project1$' 60) || box=
 check "without config.ini an error box titled Project1 appears" test -n "$box"
