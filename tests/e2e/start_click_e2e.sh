@@ -20,6 +20,8 @@ launch "$folder"
 box=$(wait_for_window '^Project1$' 20) && dismiss_box "$box"
 window=$(wait_for_window '^Click Test$' 20) || window=
 check "the window appears" test -n "$window"
+# A window just mapped may not take input yet: let it settle before clicking.
+sleep 0.5
 
 click 100 60
 check "a click on Start starts the client" wait_for_start 1
