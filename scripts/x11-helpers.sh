@@ -17,7 +17,9 @@ wait_until() {
 start_private_xvfb() {
     local display_file
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    # -noreset: the server would otherwise reset when its last client leaves,
+    # and a program started at that moment could not connect.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
     XVFB_PID=$!
     trap 'stop_private_xvfb' EXIT
     if ! wait_until 10 test -s "$display_file"; then
