@@ -21,6 +21,17 @@ std::string ToSystemCodePage(std::wstring_view text);
 std::wstring FromUtf8(std::string_view bytes);
 std::string ToUtf8(std::wstring_view text);
 
+// True when `bytes` is well-formed UTF-8 (ASCII is).
+bool IsUtf8(std::string_view bytes);
+
+// Portable Windows-1252; never fails.
+std::wstring FromWindows1252(std::string_view bytes);
+
+// 8-bit text whose encoding nothing tells: the ANSI code page on Windows, and
+// Windows-1252 elsewhere, where such a file has most likely come from a
+// Windows editor. Never fails.
+std::wstring FromEightBitText(std::string_view bytes);
+
 // A path as the user should read it.
 std::wstring PathToText(const std::filesystem::path& path);
 

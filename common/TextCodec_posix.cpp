@@ -8,6 +8,8 @@ std::wstring FromSystemCodePage(std::string_view bytes) { return FromUtf8(bytes)
 
 std::string ToSystemCodePage(std::wstring_view text) { return ToUtf8(text); }
 
+std::wstring FromEightBitText(std::string_view bytes) { return FromWindows1252(bytes); }
+
 std::wstring PathToText(const std::filesystem::path& path) { return FromUtf8(path.native()); }
 
 }  // namespace velk

@@ -27,6 +27,8 @@ std::string ToSystemCodePage(std::wstring_view text) {
     return out;
 }
 
+std::wstring FromEightBitText(std::string_view bytes) { return FromSystemCodePage(bytes); }
+
 std::wstring PathToText(const std::filesystem::path& path) { return path.native(); }
 
 }  // namespace velk

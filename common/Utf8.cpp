@@ -1,4 +1,5 @@
-// Portable UTF-8 conversion, and the application error built on it.
+// Portable UTF-8 and Windows-1252 conversion, and the application error built
+// on it.
 #include "AppError.h"
 #include "TextCodec.h"
 
@@ -55,55 +56,85 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// Reads the UTF-8 sequence that starts at bytes[i] into `cp` and moves `i`
+// past it. An invalid sequence gives false, with `i` past its maximal
+// subpart (at least one byte).
+bool ReadSequence(std::string_view bytes, std::size_t& i, char32_t& cp) {
+    const std::size_t n = bytes.size();
+    const auto lead = static_cast<std::uint8_t>(bytes[i]);
+    if (lead < 0x80) {
+        cp = lead;
+        ++i;
+        return true;
+    }
+    // Length and the allowed range of the second byte; the ranges rule out
+    // overlong forms, surrogates and values beyond U+10FFFF.
+    int trail = 0;
+    std::uint8_t low = 0x80;
+    std::uint8_t high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        trail = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        trail = 2;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        trail = 3;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        ++i;
+        return false;
+    }
+    cp = lead & (0x3F >> trail);
+    std::size_t j = i + 1;
+    for (int k = 0; k < trail; ++k, ++j) {
+        const std::uint8_t byte = j < n ? static_cast<std::uint8_t>(bytes[j]) : std::uint8_t{0};
+        if (j >= n || byte < low || byte > high) {
+            i = j;
+            return false;
+        }
+        cp = (cp << 6) | (static_cast<char32_t>(byte) & 0x3Fu);
+        low = 0x80;
+        high = 0xBF;
+    }
+    i = j;
+    return true;
+}
+
+// Windows-1252 at 0x80 to 0x9F; the five bytes it leaves undefined map to the
+// C1 controls of the same value, as Windows itself maps them.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
 }  // namespace
 
 std::wstring FromUtf8(std::string_view bytes) {
     std::wstring out;
     out.reserve(bytes.size());
-    const std::size_t n = bytes.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const auto lead = static_cast<std::uint8_t>(bytes[i]);
-        if (lead < 0x80) {
-            out.push_back(static_cast<wchar_t>(lead));
-            ++i;
-            continue;
-        }
-        // Length and the allowed range of the second byte; the ranges rule out
-        // overlong forms, surrogates and values beyond U+10FFFF.
-        int trail = 0;
-        std::uint8_t low = 0x80;
-        std::uint8_t high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            trail = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            trail = 2;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            trail = 3;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            AppendCodePoint(out, kReplacement);
-            ++i;
-            continue;
-        }
-        char32_t cp = lead & (0x3F >> trail);
-        std::size_t j = i + 1;
-        bool valid = true;
-        for (int k = 0; k < trail; ++k, ++j) {
-            const std::uint8_t byte = j < n ? static_cast<std::uint8_t>(bytes[j]) : std::uint8_t{0};
-            if (j >= n || byte < low || byte > high) {
-                valid = false;
-                break;
-            }
-            cp = (cp << 6) | (static_cast<char32_t>(byte) & 0x3Fu);
-            low = 0x80;
-            high = 0xBF;
-        }
-        AppendCodePoint(out, valid ? cp : kReplacement);
-        i = j;
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t cp = 0;
+        AppendCodePoint(out, ReadSequence(bytes, i, cp) ? cp : kReplacement);
+    }
+    return out;
+}
+
+bool IsUtf8(std::string_view bytes) {
+    char32_t cp = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (!ReadSequence(bytes, i, cp)) return false;
+    }
+    return true;
+}
+
+std::wstring FromWindows1252(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        out.push_back(static_cast<wchar_t>(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte));
     }
     return out;
 }

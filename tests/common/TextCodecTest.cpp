@@ -40,6 +40,12 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeCase{"InvalidLeads", "\xF5\xFF\xFE", L"\uFFFD\uFFFD\uFFFD"}),
     test::RowName());
 
+TEST(Windows1252Decode, MapsEveryByte) {
+    EXPECT_EQ(FromWindows1252("Z\xFCrich \x80\x96\x9F \x81\x8D\x8F\x90\x9D \xA0\xC6\xFF"),
+              L"Z\u00FCrich \u20AC\u2013\u0178 \u0081\u008D\u008F\u0090\u009D \u00A0\u00C6\u00FF");
+    EXPECT_EQ(FromWindows1252(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
+}
+
 TEST(Utf8Encode, RoundTripsEveryPlane) {
     const std::wstring text = L"a\u00E9\u20AC\U0001F3AE";
     EXPECT_EQ(ToUtf8(text), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAE");
