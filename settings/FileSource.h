@@ -20,7 +20,7 @@ public:
     virtual std::size_t Read(std::span<char> buffer) = 0;
 };
 
-enum class FileProblem { NotFound, AccessDenied, IsFolder, Other };
+enum class FileProblem { NotFound, AccessDenied, IsFolder, NotRegularFile, Other };
 
 class FileProblemError : public std::exception {
 public:
@@ -37,7 +37,9 @@ private:
     std::wstring systemText_;
 };
 
-// Opens `path` for reading from its start; throws FileProblemError.
+// Opens `path` for reading from its start; throws FileProblemError. Only a
+// regular file is opened: a pipe, socket or device (also behind a link) is
+// refused at once, without waiting for anything to be written to it.
 std::unique_ptr<ByteSource> OpenFileForReading(const std::filesystem::path& path);
 
 }  // namespace velk

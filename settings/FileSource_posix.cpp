@@ -22,6 +22,8 @@ FileProblemError ProblemFromErrno(int error) {
         return {FileProblem::AccessDenied, {}};
     case EISDIR:
         return {FileProblem::IsFolder, {}};
+    case ENXIO:  // a socket, or a device without its driver
+        return {FileProblem::NotRegularFile, {}};
     default:
         return {FileProblem::Other, FromSystemCodePage(std::strerror(error))};
     }
@@ -49,15 +51,19 @@ private:
 }  // namespace
 
 std::unique_ptr<ByteSource> OpenFileForReading(const std::filesystem::path& path) {
+    // Without O_NONBLOCK a FIFO would block the open until a writer came.
+    // Reading a regular file never blocks, so the flag changes nothing else.
     int fd = -1;
     do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) throw ProblemFromErrno(errno);
     auto file = std::make_unique<PosixFile>(fd);
-    // A folder opens fine on POSIX; only reading it fails. Say what it is now.
+    // A folder, a FIFO or a device opens fine; say what it is before reading.
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) throw FileProblemError(FileProblem::IsFolder, {});
+    if (::fstat(fd, &info) != 0) throw ProblemFromErrno(errno);
+    if (S_ISDIR(info.st_mode)) throw FileProblemError(FileProblem::IsFolder, {});
+    if (!S_ISREG(info.st_mode)) throw FileProblemError(FileProblem::NotRegularFile, {});
     return file;
 }
 

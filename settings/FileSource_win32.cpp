@@ -53,7 +53,10 @@ std::unique_ptr<ByteSource> OpenFileForReading(const std::filesystem::path& path
     const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) throw ProblemFromError(GetLastError(), path);
-    return std::make_unique<Win32File>(handle);
+    auto file = std::make_unique<Win32File>(handle);
+    // A named pipe or a device would block or never end.
+    if (GetFileType(handle) != FILE_TYPE_DISK) throw FileProblemError(FileProblem::NotRegularFile, {});
+    return file;
 }
 
 }  // namespace velk
