@@ -7,7 +7,8 @@
 //    trimmed; a double quote inside one is an ordinary character;
 //  - CR, LF and CR LF are line ends; the end of the stream ends an item too.
 // The stream is read in blocks and never held whole, so what follows the
-// items asked for costs nothing.
+// items asked for costs nothing, and an item is given up as soon as it runs
+// past kMaxItemBytes.
 #include "ItemReader.h"
 
 #include "TextCodec.h"
@@ -42,12 +43,19 @@ void ItemReader::DetectByteOrderMark() {
 }
 
 int ItemReader::CopyUntil(std::string* out, std::string_view stops) {
+    // A table lookup per byte: this scan is where a long item spends its time.
+    std::array<bool, 256> isStop{};
+    for (const char c : stops) isStop[static_cast<unsigned char>(c)] = true;
+    const auto atStop = [&isStop](char c) { return isStop[static_cast<unsigned char>(c)]; };
     while (Fill()) {
         const char* begin = buffer_.data() + pos_;
         const char* const bufferEnd = buffer_.data() + end_;
-        const char* stop = std::find_first_of(begin, bufferEnd, stops.begin(), stops.end());
+        const char* stop = std::find_if(begin, bufferEnd, atStop);
+        const auto taken = static_cast<std::size_t>(stop - begin);
+        if (taken > budget_) throw ItemTooLongError(items_);
+        budget_ -= taken;
         if (out) out->append(begin, stop);
-        pos_ = static_cast<std::size_t>(stop - buffer_.data());
+        pos_ += taken;
         if (pos_ < end_) return Get();
     }
     return kEnd;
@@ -64,6 +72,8 @@ std::optional<std::wstring> ItemReader::Next() {
     }
     while (Peek() == ' ' || Peek() == '\t') Get();
     if (Peek() == kEnd) return std::nullopt;
+    ++items_;
+    budget_ = maxItemBytes_;
 
     std::string raw;
     if (Peek() == '"') {
@@ -73,7 +83,9 @@ std::optional<std::wstring> ItemReader::Next() {
         EndLine(CopyUntil(&raw, ",\r\n"));
         raw.erase(raw.find_last_not_of(" \t") + 1);
     }
-    return utf8_ ? FromUtf8(raw) : FromSystemCodePage(raw);
+    // Valid UTF-8 is taken for UTF-8 (ASCII reads the same every way); 8-bit
+    // text that happens to be valid UTF-8 is the one trade-off.
+    return utf8_ || IsUtf8(raw) ? FromUtf8(raw) : FromEightBitText(raw);
 }
 
 }  // namespace velk

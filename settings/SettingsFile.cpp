@@ -17,6 +17,8 @@ std::wstring ProblemText(const FileProblemError& error) {
         return L"access denied";
     case FileProblem::IsFolder:
         return L"it is a folder, not a file";
+    case FileProblem::NotRegularFile:
+        return L"it is not a regular file";
     case FileProblem::Other:
         break;
     }
@@ -44,6 +46,10 @@ std::vector<std::wstring> ReadItems(const std::filesystem::path& path, std::size
         }
     } catch (const FileProblemError& error) {
         Fail(path, ProblemText(error));
+    } catch (const ItemTooLongError& error) {
+        Fail(path, L"item " + std::to_wstring(error.Item()) + L" is longer than the limit of " +
+                       std::to_wstring(kMaxItemBytes / 1024) + L" KiB (" + std::to_wstring(kMaxItemBytes) +
+                       L" bytes)");
     }
     return items;
 }

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "AppError.h"
+#include "ItemReader.h"
 #include "TextCodec.h"
 #include "support/RowName.h"
 #include "support/TempFolder.h"
@@ -72,6 +73,8 @@ const std::string kPastEnd0 = "input past end of file (it holds 0 of the";
 const std::string kPastEnd1 = "input past end of file (it holds 1 of the";
 const std::string kLoadPastEnd2 = "input past end of file (it holds 2 of the 4";
 const std::string kLoadPastEnd3 = "input past end of file (it holds 3 of the 4";
+const std::string kFull(kMaxItemBytes, 'x');
+const std::string kOver(kMaxItemBytes + 1, 'x');
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SettingsFiles,
@@ -98,7 +101,13 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"QuoteInsideUnquoted", "al\"pha,8\"00,T,N", Items{L"al\"pha", L"8\"00", L"T", L"N"},
                  Items{L"al\"pha", L"8\"00"}},
         FileCase{"TextAfterClosingQuote", "\"alpha\" x,\"800\"y\nT,N", Items{L"alpha", L"800", L"T", L"N"},
-                 Items{L"alpha", L"800"}}),
+                 Items{L"alpha", L"800"}},
+        FileCase{"NewsOfExactlyTheLimit", "a,1,T,\"" + kFull + "\"", Items{L"a", L"1", L"T", std::wstring(kFull.size(), L'x')},
+                 Items{L"a", L"1"}},
+        FileCase{"TitlePastTheLimit", "a,1," + kOver + ",N", "item 3 is longer than the limit of 64 KiB (65536 bytes)",
+                 Items{L"a", L"1"}},
+        FileCase{"HostPastTheLimit", kOver + ",1,T,N", "item 1 is longer than the limit", "item 1 is longer than the limit"},
+        FileCase{"Utf8WithoutMark", "a,1,Z\xC3\xBCrich,N", Items{L"a", L"1", L"Z\u00FCrich", L"N"}, Items{L"a", L"1"}}),
     test::RowName());
 
 TEST(SettingsFile, AHugeLineAfterTheItemsIsNeverRead) {
@@ -113,11 +122,23 @@ TEST(SettingsFile, AHugeLineAfterTheItemsIsNeverRead) {
     EXPECT_EQ(ReadSettingsForClick(folder.Path()).Port(), L"800");
 }
 
-TEST(SettingsFile, ReadsALongItemWhole) {
-    TempFolder folder;
-    const std::string host(1 << 20, 'h');
-    folder.Write("config.ini", host + ",800,T,N");
-    EXPECT_EQ(ReadSettingsForLoad(folder.Path()).host.size(), host.size());
+// A file of 300 MB whose first `head` bytes are given; the rest is a hole
+// the file system need not store, read as NUL bytes: no line end anywhere.
+void WriteHugeFile(const TempFolder& folder, const std::string& head) {
+    folder.Write("config.ini", head);
+    std::filesystem::resize_file(folder.Path() / "config.ini", std::uintmax_t{300} << 20);
+}
+
+TEST(SettingsFile, AHugeItemEndsTheReadAtTheLimit) {
+    const struct {
+        const char* head;
+        const char* item;
+    } rows[] = {{"x", "item 1 is longer"}, {"alpha,800,\"Unclosed", "item 3 is longer"}};
+    for (const auto& row : rows) {
+        TempFolder folder;
+        WriteHugeFile(folder, row.head);
+        EXPECT_THAT(FailureOf([&] { ReadSettingsForLoad(folder.Path()); }), HasSubstr(row.item)) << row.head;
+    }
 }
 
 TEST(SettingsFile, EveryReadSeesTheFileAsItIsNow) {
