@@ -1,7 +1,9 @@
-// Any bytes as a settings file, read as the load (four items) and the click
-// (two items) read it: never a crash, a hang or a leak, and both readers
-// agree on the items they share.
+// Any bytes as a settings file: never a crash, a hang or a leak, and the
+// streaming reader gives the same items (or stops at the same item past the
+// limit) as the plain whole-buffer parser, whatever the size of its reads,
+// at the real item limit and at one small enough for inputs to cross it.
 #include "ItemReader.h"
+#include "PlainItemParser.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -29,25 +31,29 @@ private:
     std::size_t pos_ = 0;
 };
 
-std::vector<std::wstring> ReadItems(const std::uint8_t* data, std::size_t size, std::size_t chunk, int count) {
+velk::fuzz::PlainItems ReadStreaming(const std::uint8_t* data, std::size_t size, std::size_t chunk,
+                                     std::size_t maxItemBytes) {
     MemorySource source(data, size, chunk);
-    velk::ItemReader reader(source);
-    std::vector<std::wstring> items;
-    while (static_cast<int>(items.size()) < count) {
-        auto item = reader.Next();
-        if (!item) break;
-        items.push_back(std::move(*item));
+    velk::ItemReader reader(source, maxItemBytes);
+    velk::fuzz::PlainItems result;
+    try {
+        while (auto item = reader.Next()) result.items.push_back(std::move(*item));
+    } catch (const velk::ItemTooLongError& error) {
+        result.tooLong = error.Item();
     }
-    return items;
+    return result;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto load = ReadItems(data, size, 4096, 4);
-    // The click reads in small pieces, so that item boundaries fall across reads.
-    const auto click = ReadItems(data, size, 1 + size % 7, 2);
-    const std::size_t shared = std::min<std::size_t>(load.size(), 2);
-    if (click.size() != shared || !std::equal(click.begin(), click.end(), load.begin())) __builtin_trap();
+    const std::string_view file(reinterpret_cast<const char*>(data), size);
+    for (const std::size_t limit : {velk::kMaxItemBytes, 1 + size % 23}) {
+        const auto expected = velk::fuzz::ParsePlainly(file, limit);
+        for (const std::size_t chunk : {std::size_t{1}, std::size_t{1} + size % 7, std::size_t{8192}}) {
+            const auto got = ReadStreaming(data, size, chunk, limit);
+            if (got.items != expected.items || got.tooLong != expected.tooLong) __builtin_trap();
+        }
+    }
     return 0;
 }
