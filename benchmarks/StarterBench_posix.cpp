@@ -1,8 +1,10 @@
 // Each measurement beside the baseline it is judged against, in one run:
 //  - reading the settings for load: a 4-line file vs one whose fifth line is
-//    100 MB (the reader must stop after the items it needs);
+//    100 MB (the reader must stop after the items it needs), and vs one whose
+//    first line is 300 MB (the read must end at the item limit, with an error);
 //  - the resolver's forward lookup of "localhost" vs the raw platform call;
 //  - starting a client that exits at once vs a bare posix_spawn and wait.
+#include "AppError.h"
 #include "ProgramStart.h"
 #include "SettingsFile.h"
 #include "clsResolve.h"
@@ -24,9 +26,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+fs::path BenchFolder(const char* name) {
+    return fs::temp_directory_path() / ("velk-bench-" + std::to_string(getpid())) / name;
+}
+
 // A folder with a settings file, made once per process.
 fs::path Folder(const char* name, bool hugeFifthLine) {
-    const fs::path folder = fs::temp_directory_path() / ("velk-bench-" + std::to_string(getpid())) / name;
+    const fs::path folder = BenchFolder(name);
     if (!fs::exists(folder / "config.ini")) {
         fs::create_directories(folder);
         std::ofstream out(folder / "config.ini", std::ios::binary);
@@ -46,6 +52,25 @@ void ReadForLoad(benchmark::State& state, bool hugeFifthLine) {
 }
 BENCHMARK_CAPTURE(ReadForLoad, four_lines, false);
 BENCHMARK_CAPTURE(ReadForLoad, fifth_line_100MB, true);
+
+void ReadForLoadHugeFirstLine(benchmark::State& state) {
+    const fs::path folder = BenchFolder("huge-first-line");
+    fs::create_directories(folder);
+    {
+        std::ofstream out(folder / "config.ini", std::ios::binary);
+        const std::string block(1 << 20, 'x');
+        for (int i = 0; i < 300; ++i) out << block;
+    }
+    for (auto _ : state) {
+        try {
+            velk::ReadSettingsForLoad(folder);
+            state.SkipWithError("a 300 MB item was read");
+        } catch (const velk::AppError& error) {
+            benchmark::DoNotOptimize(error.what());
+        }
+    }
+}
+BENCHMARK(ReadForLoadHugeFirstLine);
 
 class SilentBoxes final : public velk::MessageBoxes {
 public:
@@ -108,6 +133,6 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::error_code ignored;
-    fs::remove_all(fs::temp_directory_path() / ("velk-bench-" + std::to_string(getpid())), ignored);
+    fs::remove_all(BenchFolder(""), ignored);
     return 0;
 }
