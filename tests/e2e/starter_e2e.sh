@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real starter on its own X server: the welcome box comes before the
-# window, the window carries the configured title at its designed size, and
-# a missing settings file ends the starter after an error box.
+# window, the window carries the configured title (saved as Windows-1252 by
+# an older editor) at its designed size, and a missing settings file ends the
+# starter after an error box.
 # Usage: starter_e2e.sh PATH_TO_Velk_Loader
 set -euo pipefail
 loader=$1
@@ -9,7 +10,7 @@ source "$(dirname "$0")/lib.sh"
 
 # --- With a settings file ---------------------------------------------------
 title="E2E Server $$"
-game_folder ok $'localhost,800\r\n'"$title"$'\r\n"News, for the test"\r\n'
+game_folder ok $'localhost,800\r\n'"$title"$' \x96 Z\xfcrich\r\n"News, for the test"\r\n'
 launch "$work/ok"
 
 box=$(wait_for_window '^Project1$' 20) || box=
@@ -18,9 +19,11 @@ check "no other window is visible while it is up" \
     test "$(visible_window_names | grep -v -x 'Project1' | wc -l)" -eq 0
 [ -n "$box" ] && dismiss_box "$box"
 
-window=$(wait_for_window "^$title\$" 20) || window=
-check "the main window appears with the configured title" test -n "$window"
+window=$(wait_for_window "^$title " 20) || window=
+check "the main window appears" test -n "$window"
 if [ -n "$window" ]; then
+    check "with the configured title, read as Windows-1252" \
+        test "$(xdotool getwindowname "$window")" = "$title – Zürich"
     geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
     check "its client area is 709 x 125 (was $geometry)" test "$geometry" = "709x125"
 fi

@@ -2,9 +2,11 @@
 # The Windows starter under Wine on its own X server, in a folder whose name
 # has a space, with a stand-in client that records its command line and the
 # window state it was asked for: the welcome box comes first, then the window
-# with the configured title; "Start" starts the client as
+# with the configured title (saved as UTF-8 without a byte-order mark, as
+# Notepad saves it); "Start" starts the client as
 # "<folder>\velk.exe" 127.0.0.1:<port>, minimized; the banner starts nothing;
-# without config.ini an error box and a non-zero exit. Keeps a screenshot.
+# without config.ini, or with one that is a link to /dev/zero, an error box
+# and a non-zero exit. Keeps a screenshot.
 # Usage: win32_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe SCREENSHOT_DIR
 set -euo pipefail
 export WINEPREFIX=$1
@@ -33,16 +35,17 @@ wineboot >/dev/null 2>&1 </dev/null
 trap 'cleanup; wineserver -k >/dev/null 2>&1 || true' EXIT
 
 folder="$work/Velk Game"
-game_folder "Velk Game" $'localhost,7001\r\nWine Test\r\n"News under Wine, with a comma"\r\n'
+game_folder "Velk Game" $'localhost,7001\r\nWine Test \xe2\x80\x93 Z\xc3\xbcrich\r\n"News under Wine, with a comma"\r\n'
 records() { clients_started "$folder"; }
 
 launch "$folder"
 box=$(wait_for_window '^Project1$' 60) || box=
 check "the welcome box titled Project1 appears" test -n "$box"
-check "the main window is not visible yet" test -z "$(visible_window_names | grep -x 'Wine Test' || true)"
+check "the main window is not visible yet" test -z "$(visible_window_names | grep '^Wine Test' || true)"
 xdotool key Return
-window=$(wait_for_window '^Wine Test$' 30) || window=
-check "after it, the window appears with the configured title" test -n "$window"
+window=$(wait_for_window '^Wine Test' 30) || window=
+check "after it, the window appears" test -n "$window"
+check "with the configured title, read as UTF-8" test "$(xdotool getwindowname "$window" 2>/dev/null)" = "Wine Test – Zürich"
 
 if [ -n "$window" ]; then
     # Wine draws the frame inside the X window: find the client area in it.
@@ -72,11 +75,15 @@ kill "$starter_pid" 2>/dev/null || true
 end_starter >/dev/null
 
 game_folder "No Settings"
-launch "$work/No Settings"
-box=$(wait_for_window '^Project1$' 60) || box=
-check "without config.ini an error box titled Project1 appears" test -n "$box"
-xdotool key Return
-status=$(end_starter)
-check "and the starter ends non-zero (status $status)" test "$status" -ne 0 -a "$status" -ne 124
+game_folder "Endless Settings"
+ln -s /dev/zero "$work/Endless Settings/config.ini"
+for name in "No Settings" "Endless Settings"; do
+    launch "$work/$name"
+    box=$(wait_for_window '^Project1$' 60) || box=
+    check "$name: an error box titled Project1 appears" test -n "$box"
+    xdotool key Return
+    status=$(end_starter)
+    check "$name: and the starter ends non-zero (status $status)" test "$status" -ne 0 -a "$status" -ne 124
+done
 
 finish
