@@ -17,6 +17,9 @@ void ThrowStartError(const std::filesystem::path& program, StartProblem problem,
     case StartProblem::NotExecutable:
         reason = L"it is not an executable program";
         break;
+    case StartProblem::NeedsWine:
+        reason = L"it is a Windows program, and Wine is needed to run it here, but no \"wine\" was found on the PATH";
+        break;
     case StartProblem::Other:
         reason = systemText;
         break;

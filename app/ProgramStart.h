@@ -22,7 +22,7 @@ public:
 ProgramStarter& PlatformProgramStarter();
 
 // Why a program did not start, as each platform reports it.
-enum class StartProblem { NotFound, PermissionDenied, NotExecutable, Other };
+enum class StartProblem { NotFound, PermissionDenied, NotExecutable, NeedsWine, Other };
 
 [[noreturn]] void ThrowStartError(const std::filesystem::path& program, StartProblem problem,
                                   const std::wstring& systemText);

@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -103,6 +104,89 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"NoProgramInside", "just text\n", perms::owner_all,
                                 "it is not an executable program"}),
     test::RowName());
+
+// A Windows client is started through the first "wine" on PATH, found in a
+// private PATH here: a fake that records its arguments and WINEPREFIX.
+class WineRoute : public testing::Test {
+protected:
+    void SetUp() override {
+        const char* path = std::getenv("PATH");
+        savedPath_ = path ? path : "";
+        std::filesystem::create_directories(client_.parent_path());
+        std::filesystem::create_directories(tools_);
+        // The smallest PE file, as unpacked from a zip: no exec bit.
+        std::string pe(0x80, '\0');
+        pe.replace(0, 2, "MZ");
+        pe[0x3C] = 0x40;
+        pe.replace(0x40, 4, std::string("PE\0\0", 4));
+        folder_.Write(client_.lexically_relative(folder_.Path()), pe);
+        WriteScript(tools_ / "wine",
+                    "{ for a; do printf 'arg:%s\\n' \"$a\"; done; printf 'prefix:%s\\nend\\n' \"$WINEPREFIX\"; } "
+                    ">>\"$(dirname \"$0\")/velk.log\"\n");
+        setenv("WINEPREFIX", "/tmp/a prefix of the player's", 1);
+    }
+    void TearDown() override {
+        setenv("PATH", savedPath_.c_str(), 1);
+        unsetenv("WINEPREFIX");
+    }
+    void WriteScript(const std::filesystem::path& path, const std::string& body) {
+        folder_.Write(path.lexically_relative(folder_.Path()), "#!/bin/sh\n" + body);
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    }
+    std::string Failure() {
+        try {
+            PlatformProgramStarter().Start(client_, L"10.1.2.3:800", WindowState::MinimizedWithFocus);
+        } catch (const AppError& error) {
+            return error.what();
+        }
+        return "started";
+    }
+
+    test::TempFolder folder_;
+    std::string savedPath_;
+    std::filesystem::path tools_ = folder_.Path() / "tools";
+    std::filesystem::path client_ = folder_.Path() / "Velk \"Game\" $HOME Z\xC3\xBCrich" / "velk.exe";
+};
+
+TEST_F(WineRoute, StartsAWindowsClientMinimizedThroughWine) {
+    // Relative and empty entries mean the current folder: never searched.
+    setenv("PATH", ("tools::" + tools_.string() + ":/usr/bin:/bin").c_str(), 1);
+    std::filesystem::current_path(folder_.Path());
+    PlatformProgramStarter().Start(client_, L"10.1.2.3:800", WindowState::MinimizedWithFocus);
+    std::filesystem::current_path("/");
+
+    EXPECT_EQ(WaitForRecords(tools_ / "velk.log", 1),
+              (std::vector<std::string>{"arg:start", "arg:/min", "arg:/unix", "arg:" + client_.string(),
+                                        "arg:10.1.2.3:800", "prefix:/tmp/a prefix of the player's", "end"}));
+}
+
+TEST_F(WineRoute, WithoutWineSaysWhatIsNeeded) {
+    setenv("PATH", "/nonexistent:relative", 1);
+    EXPECT_THAT(Failure(), testing::AllOf(testing::HasSubstr(client_.string()),
+                                          testing::HasSubstr("it is a Windows program, and Wine is needed to run it "
+                                                             "here, but no \"wine\" was found on the PATH")));
+}
+
+TEST_F(WineRoute, AWineThatCannotRunGivesTheSystemsReason) {
+    std::filesystem::permissions(tools_ / "wine", std::filesystem::perms::owner_read);
+    setenv("PATH", tools_.c_str(), 1);
+    if (access((tools_ / "wine").c_str(), X_OK) == 0) GTEST_SKIP() << "permissions do not bind this user";
+    EXPECT_THAT(Failure(), testing::HasSubstr("Wine (\"" + (tools_ / "wine").string() +
+                                              "\") cannot be run: Permission denied"));
+}
+
+TEST_F(WineRoute, NativeClientsStillStartDirectly) {
+    setenv("PATH", (tools_.string() + ":/usr/bin:/bin").c_str(), 1);
+    const auto client = folder_.Path() / "native";
+    std::filesystem::create_directories(client);
+    std::filesystem::copy_file(VELK_STAND_IN_CLIENT, client / "velk.exe");
+    WriteScript(client / "script.exe", "printf 'script:%s\\nend\\n' \"$*\" >>\"$(dirname \"$0\")/velk.log\"\n");
+
+    PlatformProgramStarter().Start(client / "velk.exe", L"1.2.3.4:1", WindowState::MinimizedWithFocus);
+    PlatformProgramStarter().Start(client / "script.exe", L"1.2.3.4:2", WindowState::MinimizedWithFocus);
+    EXPECT_THAT(WaitForRecords(client / "velk.log", 2), testing::IsSupersetOf({"arg:1.2.3.4:1", "script:1.2.3.4:2"}));
+    EXPECT_FALSE(std::filesystem::exists(tools_ / "velk.log")) << "Wine was started for a native client";
+}
 
 }  // namespace
 }  // namespace velk
