@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <cmath>
+
 namespace velk::qt {
 namespace {
 
@@ -129,16 +131,25 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
 void Form1::SetStartClickHandler(std::function<void()> handler) { startClick_ = std::move(handler); }
 
 // A click on "Start" is a left-button press and release both inside its
-// rectangle, wherever the banner lies under it.
+// rectangle, wherever the banner lies under it. The hit test works in the
+// screen's pixels, as the window is drawn, so that on a scaled display the
+// rectangle's edges round as the layout says.
+bool Form1::IsOnStart(const QMouseEvent& event) const {
+    const double scale = devicePixelRatioF();
+    // The pixel under the pointer; the small allowance keeps an exact pixel
+    // edge, divided and multiplied again by the scale, from falling short.
+    const auto pixel = [scale](double logical) { return static_cast<int>(std::floor(logical * scale + 1e-6)); };
+    return event.button() == Qt::LeftButton &&
+           layout::IsStartClick(pixel(event.position().x()), pixel(event.position().y()), scale);
+}
+
 void Form1::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    pressedOnStart_ = event->button() == Qt::LeftButton && layout::IsStartClick(at.x(), at.y());
+    pressedOnStart_ = IsOnStart(*event);
     QWidget::mousePressEvent(event);
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    const bool click = pressedOnStart_ && event->button() == Qt::LeftButton && layout::IsStartClick(at.x(), at.y());
+    const bool click = pressedOnStart_ && IsOnStart(*event);
     pressedOnStart_ = false;
     QWidget::mouseReleaseEvent(event);
     if (click && startClick_) startClick_();

@@ -36,6 +36,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    bool IsOnStart(const QMouseEvent& event) const;
+
     std::function<void()> startClick_;
     bool pressedOnStart_ = false;
     QLabel* image1_;
