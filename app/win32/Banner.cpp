@@ -50,13 +50,42 @@ Banner::Banner(HINSTANCE instance) {
 }
 
 Banner::~Banner() {
+    if (scaled_) DeleteObject(scaled_);
     if (bitmap_) DeleteObject(bitmap_);
 }
 
+void Banner::ScaleTo(int width, int height) {
+    if (scaled_ && scaledSize_.cx == width && scaledSize_.cy == height) return;
+    if (scaled_) DeleteObject(scaled_);
+    scaled_ = nullptr;
+    if ((width == size_.cx && height == size_.cy) || width <= 0 || height <= 0) return;
+
+    // HALFTONE averages the source pixels under each target pixel: smooth
+    // when enlarging, no lost detail when shrinking.
+    const HDC screen = GetDC(nullptr);
+    const HDC source = CreateCompatibleDC(screen);
+    const HDC target = CreateCompatibleDC(screen);
+    scaled_ = CreateCompatibleBitmap(screen, width, height);
+    if (scaled_) {
+        const HGDIOBJ previousSource = SelectObject(source, bitmap_);
+        const HGDIOBJ previousTarget = SelectObject(target, scaled_);
+        SetStretchBltMode(target, HALFTONE);
+        SetBrushOrgEx(target, 0, 0, nullptr);
+        StretchBlt(target, 0, 0, width, height, source, 0, 0, size_.cx, size_.cy, SRCCOPY);
+        SelectObject(target, previousTarget);
+        SelectObject(source, previousSource);
+        scaledSize_ = {width, height};
+    }
+    DeleteDC(target);
+    DeleteDC(source);
+    ReleaseDC(nullptr, screen);
+}
+
 void Banner::Draw(HDC dc, int x, int y) const {
+    const SIZE size = ScaledSize();
     const HDC source = CreateCompatibleDC(dc);
-    const HGDIOBJ previous = SelectObject(source, bitmap_);
-    BitBlt(dc, x, y, size_.cx, size_.cy, source, 0, 0, SRCCOPY);
+    const HGDIOBJ previous = SelectObject(source, scaled_ ? scaled_ : bitmap_);
+    BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
     SelectObject(source, previous);
     DeleteDC(source);
 }

@@ -14,13 +14,21 @@ public:
     Banner(const Banner&) = delete;
     Banner& operator=(const Banner&) = delete;
 
-    // Draws the picture unscaled with its top-left corner at (x, y).
+    // Resamples the picture to `width` x `height` for Draw; done once per
+    // size (the window calls it when its dpi changes), not at every paint.
+    void ScaleTo(int width, int height);
+
+    // Draws the picture at the size it was last scaled to (at first its
+    // natural size) with its top-left corner at (x, y).
     void Draw(HDC dc, int x, int y) const;
     SIZE Size() const { return size_; }
+    SIZE ScaledSize() const { return scaled_ ? scaledSize_ : size_; }
 
 private:
     HBITMAP bitmap_ = nullptr;
     SIZE size_{};
+    HBITMAP scaled_ = nullptr;  // none at the natural size
+    SIZE scaledSize_{};
 };
 
 }  // namespace velk::win32

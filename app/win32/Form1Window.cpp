@@ -113,9 +113,11 @@ void Form1Window::Show(int showCommand) {
     SetFocus(text1_);
 }
 
-// Fonts and the news box's place follow the monitor's dpi.
+// Fonts, the banner and the news box's place follow the monitor's dpi.
 void Form1Window::ApplyDpi(UINT dpi) {
     scale_ = dpi / 96.0;
+    const layout::PixelRect image = layout::ToPixels(layout::kImage1.twips, scale_);
+    banner_.ScaleTo(image.width, image.height);
     if (startFont_) DeleteObject(startFont_);
     if (uiFont_) DeleteObject(uiFont_);
 
@@ -196,6 +198,9 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         EndPaint(window_, &paint);
         return 0;
     }
+    case WM_PRINTCLIENT:  // PrintWindow, magnifiers and screenshots
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_ERASEBKGND:
         return 1;  // WM_PAINT covers every pixel
     case WM_CTLCOLOREDIT:
@@ -215,10 +220,27 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE) SetFocus(text1_);
         return 0;
     case WM_DPICHANGED: {
+        // Everything at the new scale before the window is resized, so that
+        // no paint at the old scale follows. The suggested rectangle places
+        // the window on its new monitor; its size is the layout's own at the
+        // new dpi, which the system's linear estimate may miss by a pixel.
+        const UINT dpi = HIWORD(wParam);
+        ApplyDpi(dpi);
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        ApplyDpi(HIWORD(wParam));
+        const int width = layout::ToPixels(layout::kClientWidthTwips, scale_);
+        const int height = layout::ToPixels(layout::kClientHeightTwips, scale_);
+        const RECT outer = WindowRectFor(width, height, dpi);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, outer.right - outer.left,
+                     outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        // Where the frame the system drew is not the one asked about (a
+        // system that scales frames at its own dpi only), fit to the frame.
+        RECT client{};
+        GetClientRect(window_, &client);
+        if (client.right != width || client.bottom != height) {
+            SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                         outer.bottom - outer.top + height - client.bottom,
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+        }
         return 0;
     }
     case WM_DESTROY:
