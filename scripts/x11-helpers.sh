@@ -12,14 +12,14 @@ wait_until() {
     done
 }
 
-# Starts an Xvfb of our own on a free display, exports DISPLAY and registers
-# its end on exit.
+# Starts an Xvfb of our own on a free display (screen XVFB_SCREEN, by default
+# 1024x768x24), exports DISPLAY and registers its end on exit.
 start_private_xvfb() {
     local display_file
     display_file=$(mktemp)
     # -noreset: the server would otherwise reset when its last client leaves,
     # and a program started at that moment could not connect.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
     XVFB_PID=$!
     trap 'stop_private_xvfb' EXIT
     if ! wait_until 10 test -s "$display_file"; then

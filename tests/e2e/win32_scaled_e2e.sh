@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The Windows starter under Wine at the display scales players use: the
+# prefix's dpi (LogPixels) at 120, 144 and 192, i.e. 125 %, 150 % and 200 %.
+# At each, the client area and its pixels are held to the design scaled by
+# one factor (check_scaled_window.py), and "Start" is clicked at the corners
+# of its scaled rectangle (each starts the client) and just outside them
+# (nothing). Keeps a screenshot of each scale.
+# Usage: win32_scaled_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe BANNER.jpg SCREENSHOT_DIR
+set -euo pipefail
+export WINEPREFIX=$1
+loader=$2
+client=$3
+banner=$4
+shots=$5
+here=$(cd "$(dirname "$0")" && pwd)
+XVFB_SCREEN=1920x1080x24  # room for the window at 200 %
+source "$here/lib.sh"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+RUNNER=(wine)
+mkdir -p "$shots"
+
+wineserver -k >/dev/null 2>&1 </dev/null || true
+wineserver -w >/dev/null 2>&1 </dev/null || true
+if ! [ -f "$WINEPREFIX/.velk-ready" ]; then
+    echo "Making the Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1 </dev/null
+    wineserver -w
+    touch "$WINEPREFIX/.velk-ready"
+fi
+trap 'cleanup; wineserver -k >/dev/null 2>&1 || true' EXIT
+
+# px TWIPS DPI: twips to pixels at a dpi, half a pixel away from zero.
+px() { echo $(((($1 * $2 * 2) / (15 * 96) + ( $1 >= 0 ? 1 : -1 )) / 2)); }
+
+for dpi in 120 144 192; do
+    scale=$(awk "BEGIN { print $dpi / 96 }")
+    percent=$((dpi * 100 / 96))
+    wineserver -k >/dev/null 2>&1 </dev/null || true
+    wineserver -w >/dev/null 2>&1 </dev/null || true
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+    wineserver -w
+    wineserver -p >/dev/null 2>&1 </dev/null
+    wineboot >/dev/null 2>&1 </dev/null
+
+    folder="$work/Velk $percent"
+    game_folder "Velk $percent" $'localhost,7001\r\nScaled '"$percent"$'\r\nnews\r\n'
+    launch "$folder"
+    box=$(wait_for_window '^Project1$' 60) || box=
+    [ -n "$box" ] && xdotool key Return
+    window=$(wait_for_window "^Scaled $percent\$" 30) || window=
+    check "$percent %: the window appears" test -n "$window"
+    [ -n "$window" ] || continue
+
+    # Wine draws the frame inside the X window: find the client area in it.
+    width=$(px 10635 "$dpi")
+    height=$(px 1875 "$dpi")
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    border=$(((WIDTH - width) / 2))
+    top=$((HEIGHT - height - border))
+    check "$percent %: a ${width}x${height} client area fits its frame (window ${WIDTH}x${HEIGHT})" \
+        test "$border" -ge 0 -a $(((WIDTH - width) % 2)) -eq 0 -a "$top" -gt "$border"
+    sleep 1
+    shot="$shots/win32-window-$percent.png"
+    import -window "$window" -crop "${width}x${height}+$border+$top" +repage "$shot"
+    check "$percent %: the pixels follow the design at this scale" "$here/check_scaled_window.py" "$shot" "$banner" "$scale"
+
+    left=$(px 1320 "$dpi")
+    top_=$(px 720 "$dpi")
+    right=$(($(px 2175 "$dpi") - 1))
+    bottom=$(($(px 1095 "$dpi") - 1))
+    click() { xdotool mousemove --window "$window" $((border + $1)) $((top + $2)) click 1; }
+    expected=0
+    for corner in "$left $top_" "$right $top_" "$left $bottom" "$right $bottom"; do
+        click $corner
+        expected=$((expected + 1))
+        check "$percent %: a click at ($corner) on Start starts the client" \
+            wait_until 10 clients_at_least "$folder" "$expected"
+    done
+    for outside in "$((left - 1)) $top_" "$((right + 1)) $top_" "$left $((top_ - 1))" "$right $((bottom + 1))"; do
+        click $outside
+    done
+    sleep 1.5
+    check "$percent %: clicks just outside Start start nothing" test "$(clients_started "$folder")" -eq "$expected"
+    kill "$starter_pid" 2>/dev/null || true
+    end_starter >/dev/null
+done
+
+finish

@@ -1,0 +1,163 @@
+// The Windows starter's window built in process and driven by its messages:
+// moved to a monitor of another dpi (WM_DPICHANGED), it takes the layout's
+// size there, draws everything at the new scale and hit-tests "Start" at it.
+#include "Form1Layout.h"
+#include "Form1Window.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace velk::win32 {
+namespace {
+
+// The client area as the window draws it for WM_PRINTCLIENT.
+class ClientPixels {
+public:
+    explicit ClientPixels(HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        width_ = client.right;
+        height_ = client.bottom;
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ previous = SelectObject(dc, bitmap);
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        GdiFlush();
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        pixels_.assign(pixels, pixels + static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // 0xRRGGBB
+    std::uint32_t At(int x, int y) const {
+        return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] &
+               0xFFFFFF;
+    }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> pixels_;
+};
+
+int Difference(std::uint32_t a, std::uint32_t b) {
+    int sum = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        sum += std::abs(static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF));
+    }
+    return sum;
+}
+
+constexpr std::uint32_t kBackground = 0x010042;
+
+class Form1WindowDpi : public testing::Test {
+protected:
+    void SetUp() override {
+        form_.SetStartClickHandler([this] { ++clicks_; });
+        form_.Show(SW_SHOWNORMAL);
+    }
+    void MoveToDpi(UINT dpi, RECT suggested) {
+        SendMessageW(form_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
+    void ClickAt(int x, int y) {
+        SendMessageW(form_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(form_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    }
+
+    Form1Window form_{GetModuleHandleW(nullptr)};
+    int clicks_ = 0;
+};
+
+TEST_F(Form1WindowDpi, TakesTheLayoutsSizeWhereTheSystemSuggests) {
+    ASSERT_EQ(ClientPixels(form_.Handle()).Width(), 709) << "the test prefix runs at 96 dpi";
+    for (const UINT dpi : {192u, 120u, 144u, 96u}) {
+        const double scale = dpi / 96.0;
+        MoveToDpi(dpi, {40, 30, 40 + 3 * static_cast<int>(dpi), 30 + static_cast<int>(dpi)});
+        RECT client{};
+        RECT outer{};
+        GetClientRect(form_.Handle(), &client);
+        GetWindowRect(form_.Handle(), &outer);
+        EXPECT_EQ(client.right, layout::ToPixels(layout::kClientWidthTwips, scale)) << "dpi " << dpi;
+        EXPECT_EQ(client.bottom, layout::ToPixels(layout::kClientHeightTwips, scale)) << "dpi " << dpi;
+        EXPECT_EQ(outer.left, 40) << "dpi " << dpi;
+        EXPECT_EQ(outer.top, 30) << "dpi " << dpi;
+
+        const HWND newsBox = FindWindowExW(form_.Handle(), nullptr, L"EDIT", nullptr);
+        RECT box{};
+        GetWindowRect(newsBox, &box);
+        MapWindowPoints(nullptr, form_.Handle(), reinterpret_cast<POINT*>(&box), 2);
+        const layout::PixelRect expected = layout::ToPixels(layout::kText1.twips, scale);
+        EXPECT_EQ(box.left, expected.left) << "dpi " << dpi;
+        EXPECT_EQ(box.top, expected.top) << "dpi " << dpi;
+        EXPECT_EQ(box.right - box.left, expected.width) << "dpi " << dpi;
+        EXPECT_EQ(box.bottom - box.top, expected.height) << "dpi " << dpi;
+    }
+}
+
+TEST_F(Form1WindowDpi, DrawsEverythingAtTheNewScale) {
+    const ClientPixels before(form_.Handle());
+    MoveToDpi(192, {0, 0, 1500, 400});
+    const ClientPixels after(form_.Handle());
+    ASSERT_EQ(after.Width(), 1418);
+
+    // The banner, doubled: each pixel of the unscaled one against the
+    // resampled pixels in its place.
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
+    long long difference = 0;
+    long long pixels = 0;
+    for (int y = 0; y < 123; ++y) {
+        for (int x = 0; x < 514; ++x) {
+            if (start.Contains(x, y)) continue;
+            difference += Difference(before.At(x, y), after.At(2 * x, 2 * y));
+            ++pixels;
+        }
+    }
+    EXPECT_LT(static_cast<double>(difference) / static_cast<double>(pixels), 30.0) << "mean difference per pixel";
+
+    const layout::PixelRect line1 = layout::ToPixels(layout::kLine1, 2.0);
+    ASSERT_EQ(line1.left, 1040);
+    for (const int y : {0, 100, 239}) {
+        for (int x = 1028; x < 1040; ++x) EXPECT_EQ(after.At(x, y), kBackground) << x << "," << y;
+        for (int x = 1040; x < 1040 + line1.width; ++x) EXPECT_NE(after.At(x, y), kBackground) << x << "," << y;
+        EXPECT_NE(after.At(1027, y), kBackground) << "the banner's last column at y " << y;
+    }
+    int white = 0;
+    const layout::PixelRect scaledStart = layout::ToPixels(layout::kLabel2.twips, 2.0);
+    for (int y = scaledStart.top; y < scaledStart.top + scaledStart.height; ++y) {
+        for (int x = scaledStart.left; x < scaledStart.left + scaledStart.width; ++x) {
+            white += after.At(x, y) == 0xFFFFFF;
+        }
+    }
+    EXPECT_GT(white, 400) << "\"Start\" in white, at its doubled size";
+}
+
+TEST_F(Form1WindowDpi, HitTestsStartAtTheNewScale) {
+    MoveToDpi(144, {0, 0, 1100, 300});
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips, 1.5);
+    const int right = start.left + start.width - 1;
+    const int bottom = start.top + start.height - 1;
+    const struct {
+        int x, y, clicks;
+    } rows[] = {{start.left, start.top, 1},     {right, bottom, 1},         {start.left, bottom, 1},
+                {right, start.top, 1},          {start.left - 1, start.top, 0}, {right + 1, bottom, 0},
+                {start.left, start.top - 1, 0}, {right, bottom + 1, 0}};
+    for (const auto& row : rows) {
+        clicks_ = 0;
+        ClickAt(row.x, row.y);
+        EXPECT_EQ(clicks_, row.clicks) << "at " << row.x << "," << row.y;
+    }
+}
+
+}  // namespace
+}  // namespace velk::win32
