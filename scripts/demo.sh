@@ -3,7 +3,8 @@
 # naming localhost and a stand-in velk.exe that logs its argument to
 # velk.log). With a display it simply runs there. Without one it runs on a
 # private Xvfb, saves screenshots of the welcome box and of the window, clicks
-# "Start" and shows what the stand-in client was started with.
+# "Start" and shows what the stand-in client was started with; then starts it
+# again as on a 200 % display (QT_SCALE_FACTOR=2) for one more screenshot.
 # Usage: scripts/demo.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,6 +25,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 source scripts/x11-helpers.sh
+XVFB_SCREEN=1920x1080x24  # room for the window at 200 %
 shots="$root/build/linux-release/screenshots"
 mkdir -p "$shots"
 export XDG_RUNTIME_DIR=$(mktemp -d)
@@ -50,3 +52,14 @@ if ! wait_until 5 test -s "$demo/velk.log"; then
     exit 1
 fi
 echo "The stand-in client says: $(cat "$demo/velk.log")"
+
+kill "$starter" 2>/dev/null
+wait "$starter" 2>/dev/null || true
+QT_SCALE_FACTOR=2 "$demo/Velk_Loader" &
+starter=$!
+box=$(wait_for_window '^Project1$' 30) || { echo "The welcome box did not appear at 200 %." >&2; exit 1; }
+dismiss_box "$box"
+window=$(wait_for_window '^Vellmark Demo Realm$' 30) || { echo "The window did not appear at 200 %." >&2; exit 1; }
+sleep 0.5
+import -window "$window" "$shots/window-200.png"
+echo "At 200 %: $(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p') (screenshot $shots/window-200.png)"
