@@ -22,10 +22,10 @@ void Launcher::HandleStartClick() {
     {
         const ClickSettings settings = ReadSettingsForClick(platform_.applicationFolder());
         resolver = std::make_unique<clsResolve>(platform_.sockets, messages_);
-        const std::filesystem::path folder = platform_.applicationFolder();
+        const Path folder = platform_.applicationFolder();
         // An unresolved host still starts the client, with ":<port>".
         const std::wstring address = resolver->GetIPFromHostName(settings.Host());
-        platform_.programs.Start(folder / kClientProgram, address + L":" + settings.Port(),
+        platform_.programs.Start(folder.Join(kClientProgram), address + L":" + settings.Port(),
                                  WindowState::MinimizedWithFocus);
     }  // the settings file is closed here, then the resolver released
 }

@@ -8,18 +8,17 @@
 #include "ProgramStart.h"
 #include "SocketLayer.h"
 
-#include <filesystem>
 #include <functional>
 #include <string>
 
 namespace velk {
 
 inline constexpr std::wstring_view kWelcomePrefix = L"Welcome to Tobin_Ravel's Loader, Currently being used for ";
-inline constexpr std::wstring_view kClientProgram = L"velk.exe";
+inline constexpr std::string_view kClientProgram = "velk.exe";
 
 // What the launcher needs of the platform.
 struct LauncherPlatform {
-    std::function<std::filesystem::path()> applicationFolder;
+    std::function<Path()> applicationFolder;
     SocketLayer& sockets;
     ProgramStarter& programs;
 };

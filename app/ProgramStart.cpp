@@ -5,7 +5,7 @@
 
 namespace velk {
 
-void ThrowStartError(const std::filesystem::path& program, StartProblem problem, const std::wstring& systemText) {
+void ThrowStartError(const Path& program, StartProblem problem, const std::wstring& systemText) {
     std::wstring reason;
     switch (problem) {
     case StartProblem::NotFound:

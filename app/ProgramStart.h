@@ -2,7 +2,8 @@
 // platform; failures leave as AppError naming the program and the reason.
 #pragma once
 
-#include <filesystem>
+#include "Path.h"
+
 #include <string>
 
 namespace velk {
@@ -16,7 +17,7 @@ public:
 
     // Starts `program` with `argument` as its one argument; returns once the
     // program has started, without waiting for it to end.
-    virtual void Start(const std::filesystem::path& program, const std::wstring& argument, WindowState state) = 0;
+    virtual void Start(const Path& program, const std::wstring& argument, WindowState state) = 0;
 };
 
 ProgramStarter& PlatformProgramStarter();
@@ -24,7 +25,7 @@ ProgramStarter& PlatformProgramStarter();
 // Why a program did not start, as each platform reports it.
 enum class StartProblem { NotFound, PermissionDenied, NotExecutable, NeedsWine, Other };
 
-[[noreturn]] void ThrowStartError(const std::filesystem::path& program, StartProblem problem,
+[[noreturn]] void ThrowStartError(const Path& program, StartProblem problem,
                                   const std::wstring& systemText);
 
 }  // namespace velk

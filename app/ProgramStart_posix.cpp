@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -63,7 +64,7 @@ void CloseInheritedDescriptors(int keep) {
 
 // The first bytes of the file, or fewer (none when it cannot be read: the
 // exec then says why).
-std::string ReadHead(const std::filesystem::path& program) {
+std::string ReadHead(const Path& program) {
     std::string head(kProgramHeadBytes, '\0');
     std::size_t got = 0;
     const int fd = open(program.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
@@ -116,17 +117,17 @@ std::optional<std::string> FindOnPath(std::string_view name) {
 
 class PosixProgramStarter final : public ProgramStarter {
 public:
-    void Start(const std::filesystem::path& program, const std::wstring& argument, WindowState) override {
+    void Start(const Path& program, const std::wstring& argument, WindowState) override {
         const std::string arg = ToSystemCodePage(argument);
         std::vector<std::string> arguments;
         bool throughWine = false;
         if (ProgramKindOf(ReadHead(program)) == ProgramKind::Windows) {
             const auto wine = FindOnPath("wine");
             if (!wine) ThrowStartError(program, StartProblem::NeedsWine, {});
-            arguments = WineArguments(*wine, std::filesystem::absolute(program).native(), arg);
+            arguments = WineArguments(*wine, std::filesystem::absolute(program.Native()).native(), arg);
             throughWine = true;
         } else {
-            arguments = DirectArguments(program.native(), arg);
+            arguments = DirectArguments(program.Native(), arg);
         }
         std::vector<char*> argv;
         for (auto& entry : arguments) argv.push_back(entry.data());

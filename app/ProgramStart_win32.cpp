@@ -31,9 +31,11 @@ static_assert(static_cast<int>(WindowState::MinimizedWithFocus) == SW_SHOWMINIMI
 
 class Win32ProgramStarter final : public ProgramStarter {
 public:
-    void Start(const std::filesystem::path& program, const std::wstring& argument, WindowState state) override {
-        const WindowsCommandLine command = BuildWindowsCommandLine(
-            program.parent_path().native(), program.filename().native(), argument);
+    void Start(const Path& program, const std::wstring& argument, WindowState state) override {
+        const std::wstring& path = program.Native();
+        const std::size_t name = path.find_last_of(L"\\/") + 1;  // 0 without a folder
+        const WindowsCommandLine command =
+            BuildWindowsCommandLine(std::wstring_view(path).substr(0, name), std::wstring_view(path).substr(name), argument);
         std::wstring commandLine = command.commandLine;  // CreateProcessW may write to it
 
         STARTUPINFOW startup{};

@@ -3,7 +3,8 @@
 // Windows and UTF-8 elsewhere.
 #pragma once
 
-#include <filesystem>
+#include "Path.h"
+
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,6 @@ std::wstring FromWindows1252(std::string_view bytes);
 std::wstring FromEightBitText(std::string_view bytes);
 
 // A path as the user should read it.
-std::wstring PathToText(const std::filesystem::path& path);
+std::wstring PathToText(const Path& path);
 
 }  // namespace velk

@@ -10,6 +10,6 @@ std::string ToSystemCodePage(std::wstring_view text) { return ToUtf8(text); }
 
 std::wstring FromEightBitText(std::string_view bytes) { return FromWindows1252(bytes); }
 
-std::wstring PathToText(const std::filesystem::path& path) { return FromUtf8(path.native()); }
+std::wstring PathToText(const Path& path) { return FromUtf8(path.Native()); }
 
 }  // namespace velk

@@ -29,6 +29,6 @@ std::string ToSystemCodePage(std::wstring_view text) {
 
 std::wstring FromEightBitText(std::string_view bytes) { return FromSystemCodePage(bytes); }
 
-std::wstring PathToText(const std::filesystem::path& path) { return path.native(); }
+std::wstring PathToText(const Path& path) { return path.Native(); }
 
 }  // namespace velk

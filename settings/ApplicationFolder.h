@@ -2,12 +2,12 @@
 // are found there. One implementation per platform.
 #pragma once
 
-#include <filesystem>
+#include "Path.h"
 
 namespace velk {
 
 // Without a trailing separator (but for a root folder). Throws AppError when
 // the platform cannot tell.
-std::filesystem::path ApplicationFolder();
+Path ApplicationFolder();
 
 }  // namespace velk

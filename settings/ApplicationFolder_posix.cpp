@@ -5,11 +5,12 @@
 #include "TextCodec.h"
 
 #include <cstring>
+#include <filesystem>
 #include <system_error>
 
 namespace velk {
 
-std::filesystem::path ApplicationFolder() {
+Path ApplicationFolder() {
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) {

@@ -9,7 +9,7 @@
 
 namespace velk {
 
-std::filesystem::path ApplicationFolder() {
+Path ApplicationFolder() {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
@@ -20,7 +20,13 @@ std::filesystem::path ApplicationFolder() {
         }
         name.resize(name.size() * 2);
     }
-    return std::filesystem::path(name).parent_path();
+    // The folder: up to the last separator, which stays only after a drive
+    // ("C:\\").
+    std::size_t end = name.find_last_of(L"\\/");
+    if (end == std::wstring::npos) throw AppError(L"Cannot find the folder of the running program.");
+    if (end == 2 && name[1] == L':') ++end;
+    name.resize(end);
+    return Path(std::move(name));
 }
 
 }  // namespace velk

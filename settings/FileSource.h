@@ -4,7 +4,8 @@
 
 #include <cstddef>
 #include <exception>
-#include <filesystem>
+#include "Path.h"
+
 #include <memory>
 #include <span>
 #include <string>
@@ -40,6 +41,6 @@ private:
 // Opens `path` for reading from its start; throws FileProblemError. Only a
 // regular file is opened: a pipe, socket or device (also behind a link) is
 // refused at once, without waiting for anything to be written to it.
-std::unique_ptr<ByteSource> OpenFileForReading(const std::filesystem::path& path);
+std::unique_ptr<ByteSource> OpenFileForReading(const Path& path);
 
 }  // namespace velk

@@ -50,7 +50,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ByteSource> OpenFileForReading(const std::filesystem::path& path) {
+std::unique_ptr<ByteSource> OpenFileForReading(const Path& path) {
     // Without O_NONBLOCK a FIFO would block the open until a writer came.
     // Reading a regular file never blocks, so the flag changes nothing else.
     int fd = -1;

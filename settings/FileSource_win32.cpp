@@ -8,7 +8,7 @@
 namespace velk {
 namespace {
 
-FileProblemError ProblemFromError(DWORD error, const std::filesystem::path& path) {
+FileProblemError ProblemFromError(DWORD error, const Path& path) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
@@ -49,7 +49,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ByteSource> OpenFileForReading(const std::filesystem::path& path) {
+std::unique_ptr<ByteSource> OpenFileForReading(const Path& path) {
     const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) throw ProblemFromError(GetLastError(), path);

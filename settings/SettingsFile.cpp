@@ -25,12 +25,12 @@ std::wstring ProblemText(const FileProblemError& error) {
     return error.SystemText();
 }
 
-[[noreturn]] void Fail(const std::filesystem::path& path, const std::wstring& reason) {
+[[noreturn]] void Fail(const Path& path, const std::wstring& reason) {
     throw AppError(L"Cannot read the settings file \"" + PathToText(path) + L"\": " + reason + L".");
 }
 
 // Opens the file and reads `count` items from its start; `file` keeps it open.
-std::vector<std::wstring> ReadItems(const std::filesystem::path& path, std::size_t count,
+std::vector<std::wstring> ReadItems(const Path& path, std::size_t count,
                                     std::unique_ptr<ByteSource>& file) {
     std::vector<std::wstring> items;
     try {
@@ -56,17 +56,15 @@ std::vector<std::wstring> ReadItems(const std::filesystem::path& path, std::size
 
 }  // namespace
 
-std::filesystem::path SettingsFilePath(const std::filesystem::path& applicationFolder) {
-    return applicationFolder / "config.ini";
-}
+Path SettingsFilePath(const Path& applicationFolder) { return applicationFolder.Join("config.ini"); }
 
-ServerSettings ReadSettingsForLoad(const std::filesystem::path& applicationFolder) {
+ServerSettings ReadSettingsForLoad(const Path& applicationFolder) {
     std::unique_ptr<ByteSource> file;
     auto items = ReadItems(SettingsFilePath(applicationFolder), 4, file);
     return {std::move(items[0]), std::move(items[1]), std::move(items[2]), std::move(items[3])};
 }
 
-ClickSettings ReadSettingsForClick(const std::filesystem::path& applicationFolder) {
+ClickSettings ReadSettingsForClick(const Path& applicationFolder) {
     std::unique_ptr<ByteSource> file;
     auto items = ReadItems(SettingsFilePath(applicationFolder), 2, file);
     return {std::move(file), std::move(items[0]), std::move(items[1])};

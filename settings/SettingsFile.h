@@ -4,7 +4,6 @@
 
 #include "FileSource.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -17,11 +16,11 @@ struct ServerSettings {
     std::wstring news;
 };
 
-std::filesystem::path SettingsFilePath(const std::filesystem::path& applicationFolder);
+Path SettingsFilePath(const Path& applicationFolder);
 
 // Reads the four items and closes the file before it returns. Throws AppError
 // naming the file and the reason.
-ServerSettings ReadSettingsForLoad(const std::filesystem::path& applicationFolder);
+ServerSettings ReadSettingsForLoad(const Path& applicationFolder);
 
 // Host and port, read for one click. The file stays open as long as this
 // object lives, so that the click holds it until its work is done.
@@ -40,6 +39,6 @@ private:
 };
 
 // Reads the first two items. Throws AppError naming the file and the reason.
-ClickSettings ReadSettingsForClick(const std::filesystem::path& applicationFolder);
+ClickSettings ReadSettingsForClick(const Path& applicationFolder);
 
 }  // namespace velk

@@ -43,7 +43,7 @@ private:
 class FakeProgramStarter final : public ProgramStarter {
 public:
     explicit FakeProgramStarter(EventLog& log) : log_(log) {}
-    void Start(const std::filesystem::path& program, const std::wstring& argument, WindowState state) override {
+    void Start(const Path& program, const std::wstring& argument, WindowState state) override {
         if (duringStart) duringStart();
         if (fail) throw AppError(L"Cannot start the game client: file not found.");
         log_.push_back(L"start " + PathToText(program) + L" " + argument + L" [state " +
