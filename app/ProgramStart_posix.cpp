@@ -65,23 +65,23 @@ void CloseInheritedDescriptors(int keep) {
 // The first bytes of the file, or fewer (none when it cannot be read: the
 // exec then says why).
 std::string ReadHead(const Path& program) {
-    std::string head(kProgramHeadBytes, '\0');
+    char head[kProgramHeadBytes];
     std::size_t got = 0;
     const int fd = open(program.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd >= 0) {
-        struct stat info {};
-        while (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && got < head.size()) {
-            const ssize_t n = read(fd, head.data() + got, head.size() - got);
+    if (fd < 0) return {};
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        while (got < sizeof head) {
+            const ssize_t n = read(fd, head + got, sizeof head - got);
             if (n > 0) {
                 got += static_cast<std::size_t>(n);
             } else if (n == 0 || errno != EINTR) {
                 break;
             }
         }
-        close(fd);
     }
-    head.resize(got);
-    return head;
+    close(fd);
+    return std::string(head, got);
 }
 
 // `name` in the folders of PATH, as the shell would find it, but only in

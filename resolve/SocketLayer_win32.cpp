@@ -21,7 +21,15 @@ using GetHostByAddrFn = hostent*(WSAAPI*)(const char*, int, int);
 class Wsock32 {
 public:
     Wsock32() {
-        module_ = LoadLibraryExW(L"wsock32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        // By its full path in the system folder, its own dependencies looked
+        // for there first; no search flag that Windows 7 might not know.
+        wchar_t system[MAX_PATH];
+        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) {
+            throw AppError(L"Cannot find the system folder: " + WindowsErrorText(GetLastError()) + L".");
+        }
+        const std::wstring path = std::wstring(system, length) + L"\\wsock32.dll";
+        module_ = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         if (!module_) throw AppError(L"Cannot load the socket library \"wsock32.dll\": " + WindowsErrorText(GetLastError()) + L".");
         startup = Entry<StartupFn>("WSAStartup");
         cleanup = Entry<CleanupFn>("WSACleanup");

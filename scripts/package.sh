@@ -1,9 +1,52 @@
 #!/usr/bin/env bash
-# Builds the two packages, the Linux tar.gz and the Windows zip, each with
-# the starter and a sample config.ini, and checks what they hold.
-# Usage: scripts/package.sh   (after scripts/setup.sh)
+# Builds the two packages, the Linux tar.gz and the Windows zip, each with the
+# starter (stripped) and a sample config.ini, reproducibly: the same commit
+# gives the same bytes wherever and whenever it is built. Writes SHA256SUMS
+# beside them and checks the binaries (scripts/check-binaries.sh).
+# File times are SOURCE_DATE_EPOCH, by default the last commit's time.
+# Usage: scripts/package.sh [OUTPUT_DIR]   (default build/packages; after scripts/setup.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+out=$(mkdir -p "${1:-build/packages}" && cd "${1:-build/packages}" && pwd)
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+version=$(sed -n 's/^project(VelkLoader VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+linux="Velk_Loader-$version-linux-$(uname -m)"
+windows="Velk_Loader-$version-windows-x64"
+
+for preset in linux-release mingw-release; do
+    cmake --preset "$preset" -DVELK_WARNINGS_AS_ERRORS=ON >/dev/null
+    cmake --build --preset "$preset" --target Velk_Loader
+done
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cmake --install build/linux-release --prefix "$stage/$linux" --strip >/dev/null
+cmake --install build/mingw-release --prefix "$stage/$windows" >/dev/null  # linked stripped
+
+# Sorted entries, one owner, modes and times fixed, no name or time in the
+# gzip header.
+rm -f "$out/$linux.tar.gz" "$out/$windows.zip" "$out/SHA256SUMS"
+tar -C "$stage" --sort=name --format=gnu --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
+    --mode='u=rwX,go=rX' -cf - "$linux" | gzip -9 -n >"$out/$linux.tar.gz"
+python3 - "$stage" "$windows" "$out/$windows.zip" <<'PY'
+import os, sys, time, zipfile
+stage, top, target = sys.argv[1:]
+stamp = time.gmtime(max(int(os.environ["SOURCE_DATE_EPOCH"]), 315532800))[:6]  # zip starts at 1980
+with zipfile.ZipFile(target, "w") as archive:
+    for folder, subfolders, files in sorted(os.walk(os.path.join(stage, top))):
+        subfolders.sort()
+        name = os.path.relpath(folder, stage).replace(os.sep, "/") + "/"
+        entry = zipfile.ZipInfo(name, stamp)
+        entry.external_attr = 0o40755 << 16 | 0x10
+        archive.writestr(entry, b"")
+        for file in sorted(files):
+            entry = zipfile.ZipInfo(name + file, stamp)
+            entry.external_attr = 0o100644 << 16
+            entry.compress_type = zipfile.ZIP_DEFLATED
+            with open(os.path.join(folder, file), "rb") as source:
+                archive.writestr(entry, source.read(), compresslevel=9)
+PY
+(cd "$out" && sha256sum "$linux.tar.gz" "$windows.zip" >SHA256SUMS)
 
 expect() {  # expect PACKAGE_LISTING FILE...
     local listing=$1
@@ -15,17 +58,9 @@ expect() {  # expect PACKAGE_LISTING FILE...
         fi
     done
 }
-
-for preset in linux-release mingw-release; do
-    cmake --preset "$preset" -DVELK_WARNINGS_AS_ERRORS=ON >/dev/null
-    cmake --build --preset "$preset" --target Velk_Loader
-    (cd "build/$preset" && cpack -B packages >/dev/null)
-done
-
-tgz=$(ls build/linux-release/packages/Velk_Loader-*-linux-*.tar.gz)
-zip=$(ls build/mingw-release/packages/Velk_Loader-*-windows-x64.zip)
-expect "$(tar -tzf "$tgz")" Velk_Loader config.ini
-expect "$(python3 -c 'import sys, zipfile; print("\n".join(zipfile.ZipFile(sys.argv[1]).namelist()))' "$zip")" \
+expect "$(tar -tzf "$out/$linux.tar.gz")" Velk_Loader config.ini
+expect "$(python3 -c 'import sys, zipfile; print("\n".join(zipfile.ZipFile(sys.argv[1]).namelist()))' "$out/$windows.zip")" \
     Velk_Loader.exe config.ini
-echo "Packages:"
-ls -l "$tgz" "$zip"
+scripts/check-binaries.sh "$out"
+echo "Packages in $out:"
+cat "$out/SHA256SUMS"

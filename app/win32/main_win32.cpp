@@ -52,12 +52,21 @@ int Run(HINSTANCE instance, int showCommand, velk::win32::Win32MessageBoxes& mes
     return failed ? 1 : static_cast<int>(message.wParam);
 }
 
+// The starter lives in a game folder that players can write to: no DLL is
+// ever to be loaded from there. SetDefaultDllDirectories is looked up, as
+// Windows 7 has it only with update KB2533623; without it, the current folder
+// at least leaves the search (the socket library is loaded by its full path).
+void RestrictDllSearch() {
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    const auto restrict = reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (!restrict || !restrict(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    // The starter lives in a game folder that players can write to: no DLL is
-    // ever to be loaded from there.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    RestrictDllSearch();
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     velk::win32::Win32MessageBoxes messages;
     const int status = Run(instance, showCommand, messages);
