@@ -3,7 +3,8 @@
 #  - the whole suite in a Linux release build (benchmarks built, not run),
 #  - again under AddressSanitizer and UndefinedBehaviorSanitizer,
 #  - the Windows build's tests under Wine,
-#  - both packages built and checked,
+#  - both packages built and their binaries checked (hardening, size),
+#  - the packages built again from two fresh clones: byte-identical,
 #  - the settings reader fuzzed for 60 s.
 # Exits non-zero if anything fails.
 # Usage: scripts/test.sh
@@ -24,8 +25,11 @@ done
 echo "=== packages ==="
 scripts/package.sh
 
+echo "=== reproducible packages ==="
+scripts/reproduce.sh
+
 echo "=== fuzzing ==="
 scripts/fuzz.sh 60
 
 # Each stage above stops the run on its first failure.
-echo "stages: 5 passed, 0 failed"
+echo "stages: 6 passed, 0 failed"
