@@ -85,6 +85,22 @@ struct Font {
 
 inline constexpr Font kDefaultFont{L"", 0, 400};
 
+// What assistive technology (screen readers) is told of a control: its role,
+// its name and description, and the control it labels, if any. What is drawn
+// and clicked stays as above; only "Start" has an action, the same as a click.
+enum class AccessibleRole { Frame, PushButton, StaticText, EditableText, Graphic };
+
+struct Accessible {
+    AccessibleRole role;
+    std::wstring_view name;
+    std::wstring_view description;
+    std::string_view labels;  // the control this one is the heading of
+};
+
+inline constexpr std::wstring_view kPressAction = L"Press";
+// The window is a frame named by its caption.
+inline constexpr AccessibleRole kWindowRole = AccessibleRole::Frame;
+
 struct Control {
     std::string_view name;
     ControlKind kind;
@@ -94,18 +110,27 @@ struct Control {
     Color textColor;
     bool transparent;  // the background shows through around the text
     int tabIndex;      // -1: never takes the focus
+    Accessible accessible;
 };
 
 // Text box: the platform's own font, colours and frame.
 inline constexpr Control kText1{"Text1", ControlKind::TextBox, {7810, 240, 2780, 1575}, L"",
-                                kDefaultFont, System(SystemColor::WindowText), false, 2};
+                                kDefaultFont, System(SystemColor::WindowText), false, 2,
+                                {AccessibleRole::EditableText, L"News", L"", ""}};
 inline constexpr Control kLabel1{"Label1", ControlKind::Label, {8040, 0, 1095, 255}, L"News",
-                                 kDefaultFont, System(SystemColor::ButtonText), true, -1};
+                                 kDefaultFont, System(SystemColor::ButtonText), true, -1,
+                                 {AccessibleRole::StaticText, L"News", L"", "Text1"}};
 inline constexpr Control kLabel2{"Label2", ControlKind::Label, {1320, 720, 855, 375}, L"Start",
-                                 {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText), true, -1};
+                                 {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText), true, -1,
+                                 {AccessibleRole::PushButton, L"Start", L"Starts the game client", ""}};
 // The banner, unscaled; its leftmost 24 columns lie outside the window.
 inline constexpr Control kImage1{"Image1", ControlKind::Picture, {-360, 0, 8070, 1845}, L"",
-                                 kDefaultFont, System(SystemColor::WindowText), false, -1};
+                                 kDefaultFont, System(SystemColor::WindowText), false, -1,
+                                 {AccessibleRole::Graphic, L"Banner", L"The game's banner picture", ""}};
+
+// The controls assistive technology is shown, in reading order: the banner
+// with "Start" on it, then the news column. The lines are not among them.
+inline constexpr std::array<const Control*, 4> kAccessibleControls{&kImage1, &kLabel2, &kLabel1, &kText1};
 
 // ---- Lines -----------------------------------------------------------------
 

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Form1Accessible.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
 
@@ -80,7 +81,10 @@ Widget* Place(Widget* widget, const layout::Control& control) {
 // Labels draw their text from the top-left corner, without margins, in their
 // own font and colour; transparent ones let what lies below show around it.
 QLabel* MakeLabel(const layout::Control& control, QWidget* parent) {
-    auto* label = Place(new QLabel(ToQString(control.text), parent), control);
+    // Named before its text is set: setting the text lets accessibility make
+    // the label's interface, which must know which control it is.
+    auto* label = Place(new QLabel(parent), control);
+    label->setText(ToQString(control.text));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(false);
     label->setMargin(0);
@@ -97,6 +101,7 @@ QLabel* MakeLabel(const layout::Control& control, QWidget* parent) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InstallForm1Accessibility();  // before any control has an interface
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(layout::kCaptionAtCreation));
     setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
@@ -126,6 +131,21 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     text1_->setTabChangesFocus(true);
     // The only control that takes the focus, so it has it when first shown.
     text1_->setFocus();
+
+    // What assistive technology is told, from the layout table.
+    for (const layout::Control* control : layout::kAccessibleControls) {
+        auto* widget = findChild<QWidget*>(NameOf(control->name), Qt::FindDirectChildrenOnly);
+        widget->setAccessibleName(ToQString(control->accessible.name));
+        widget->setAccessibleDescription(ToQString(control->accessible.description));
+        // A heading labels its control (a label without "&" has no shortcut).
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !control->accessible.labels.empty()) {
+            label->setBuddy(findChild<QWidget*>(NameOf(control->accessible.labels), Qt::FindDirectChildrenOnly));
+        }
+    }
+}
+
+void Form1::PressStart() {
+    if (startClick_) startClick_();
 }
 
 void Form1::SetStartClickHandler(std::function<void()> handler) { startClick_ = std::move(handler); }
@@ -152,7 +172,7 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressedOnStart_ && IsOnStart(*event);
     pressedOnStart_ = false;
     QWidget::mouseReleaseEvent(event);
-    if (click && startClick_) startClick_();
+    if (click) PressStart();
 }
 
 void Form1::SetCaption(const std::wstring& caption) { setWindowTitle(QString::fromStdWString(caption)); }

@@ -21,6 +21,10 @@ public:
     // Called for a click on "Start".
     void SetStartClickHandler(std::function<void()> handler);
 
+    // What a click on "Start" does; also its press action for assistive
+    // technology.
+    void PressStart();
+
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;
 

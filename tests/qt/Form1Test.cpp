@@ -1,9 +1,5 @@
 #include "Form1.h"
-#include "Starter.h"
-
-#include "support/FakeSocketLayer.h"
-#include "support/Fakes.h"
-#include "support/TempFolder.h"
+#include "StarterRig.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,6 +11,8 @@
 
 namespace velk::qt {
 namespace {
+
+using test::StarterRig;
 
 struct Geometry {
     const char* name;
@@ -57,49 +55,6 @@ TEST(Form1, StacksTheNewsBoxOverEverythingAndTheBannerUnderEverything) {
     }
     EXPECT_EQ(order, (QStringList{"Image1", "Label2", "Line1", "Line2", "Label1", "Text1"}));
 }
-
-// Records, at each message box, whether the main window was visible.
-class WatchingBoxes final : public MessageBoxes {
-public:
-    explicit WatchingBoxes(test::EventLog& log) : log_(log) {}
-    void Show(const std::wstring& text, MessageIcon icon) override {
-        log_.push_back((icon == MessageIcon::Error ? L"error box: " : L"box: ") + text +
-                       (window && window->isVisible() ? L" [window visible]" : L" [window hidden]"));
-    }
-    const QWidget* window = nullptr;
-
-private:
-    test::EventLog& log_;
-};
-
-// A starter on a temporary folder with fakes for the platform, all writing
-// into one log.
-struct StarterRig {
-    test::TempFolder folder;
-    test::EventLog log;
-    WatchingBoxes boxes{log};
-    test::FakeSocketLayer sockets{log};
-    test::FakeProgramStarter programs{log};
-    Starter starter{boxes, {[this] { return folder.Path(); }, sockets, programs},
-                    [this](int status) { log.push_back(L"end " + std::to_wstring(status)); }};
-
-    StarterRig() {
-        boxes.window = &starter.Window();
-        sockets.hosts["alpha"] = {4, {test::Bytes({10, 1, 2, 3})}};
-    }
-
-    // Starts with a valid file and clears the log of the welcome box.
-    void StartShown() {
-        folder.Write("config.ini", "alpha,800,My Server,news\n");
-        ASSERT_TRUE(starter.Start());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&starter.Window()));
-        log.clear();
-    }
-
-    // A click as the window system delivers it, through the window's own
-    // search for the widget under the pointer.
-    void ClickAt(QPoint at) { QTest::mouseClick(starter.Window().windowHandle(), Qt::LeftButton, {}, at); }
-};
 
 TEST(Starter, WelcomesBeforeTheWindowIsShown) {
     StarterRig rig;
