@@ -12,6 +12,8 @@ packages=(
     g++-mingw-w64-x86-64-posix googletest wine wine64
     # a private X server and its tools, for the demo and the end-to-end tests
     xvfb xdotool x11-utils imagemagick procps
+    # the accessibility bus and a screen reader's API to it
+    dbus-daemon at-spi2-core python3-pyatspi
     # fonts the window uses
     fonts-dejavu-core
 )

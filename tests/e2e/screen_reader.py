@@ -1,0 +1,68 @@
+#!/usr/bin/python3
+"""What a screen reader finds of the starter's window through the AT-SPI bus,
+and a press of its "Start" button, as a blind player would give it.
+
+Usage: screen_reader.py WINDOW_TITLE
+Prints one line per check and exits non-zero if any fails. Needs Debian's
+python3-pyatspi (hence the system's Python) and a running AT-SPI bus.
+"""
+import sys
+import time
+
+import pyatspi
+
+failures = 0
+
+
+def check(what, ok):
+    global failures
+    print(("ok: " if ok else "FAILED: ") + what)
+    failures += 0 if ok else 1
+
+
+def find_window(title, seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        for app in pyatspi.Registry.getDesktop(0):
+            for window in app or []:
+                if window is not None and window.name == title:
+                    return window
+        time.sleep(0.2)
+    return None
+
+
+def main():
+    title = sys.argv[1]
+    window = find_window(title, 30)
+    check("a window named \"%s\" on the accessibility bus" % title, window is not None)
+    if window is None:
+        return 1
+    check("it is a frame (%s)" % window.getRoleName(), window.getRole() == pyatspi.ROLE_FRAME)
+    children = [(child.getRoleName(), child.name) for child in window]
+    print("children: %s" % children)
+    check("its children follow the layout, lines left out",
+          [role for role, _ in children] == ["image", "push button", "label", "text"])
+
+    buttons = [c for c in window if c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == "Start"]
+    check("a push button \"Start\"", len(buttons) == 1)
+    news = [c for c in window if c.getRole() == pyatspi.ROLE_TEXT]
+    labelled = []
+    if news:
+        for relation in news[0].getRelationSet():
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+                labelled += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    check("the news box, named \"%s\", labelled by \"News\" (%s)" % (news[0].name if news else "", labelled),
+          bool(news) and news[0].name == "News" and labelled == ["News"])
+    if not buttons:
+        return 1
+
+    action = buttons[0].queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    check("its one action is \"Press\" (%s)" % names, names == ["Press"])
+    if "Press" in names:
+        check("pressing it is accepted", action.doAction(names.index("Press")))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
