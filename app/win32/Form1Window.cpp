@@ -12,6 +12,10 @@ namespace velk::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VelkLoaderForm1";
+constexpr wchar_t kOwnerProperty[] = L"VelkLoaderForm1";
+// Posted by assistive technology's press of "Start": the click runs from the
+// message loop, not inside the caller's request.
+constexpr UINT kPressStartMessage = WM_APP + 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 
@@ -94,16 +98,29 @@ Form1Window::Form1Window(HINSTANCE instance) : instance_(instance), banner_(inst
                              0, 0, window_, nullptr, instance, nullptr);
     if (!text1_) throw AppError(L"Cannot create the news box: " + WindowsErrorText(GetLastError()) + L".");
     ApplyDpi(DpiOf(window_));
+
+    // The news box answers assistive technology through the window's object
+    // for it; everything else it does stays the EDIT control's own.
+    accessibility_ = std::make_unique<Form1Accessibility>(
+        window_, text1_, [this] { return scale_; }, [this] { PostMessageW(window_, kPressStartMessage, 0, 0); });
+    SetPropW(text1_, kOwnerProperty, this);
+    newsBoxProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1Window::NewsBoxProc)));
 }
 
 Form1Window::~Form1Window() {
     if (window_) DestroyWindow(window_);
+    accessibility_.reset();
     if (startFont_) DeleteObject(startFont_);
     if (uiFont_) DeleteObject(uiFont_);
     if (background_) DeleteObject(background_);
 }
 
 void Form1Window::SetCaption(const std::wstring& caption) { SetWindowTextW(window_, caption.c_str()); }
+
+void Form1Window::PressStart() {
+    if (startClick_) startClick_();
+}
 
 void Form1Window::SetNewsText(const std::wstring& news) { SetWindowTextW(text1_, WithCrLf(news).c_str()); }
 
@@ -179,6 +196,15 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
     return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
+LRESULT CALLBACK Form1Window::NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<Form1Window*>(GetPropW(window, kOwnerProperty));
+    if (message == WM_GETOBJECT && self->accessibility_) {
+        if (const LRESULT answer = self->accessibility_->AnswerNewsBox(wParam, lParam)) return answer;
+    }
+    if (message == WM_NCDESTROY) RemovePropW(window, kOwnerProperty);
+    return CallWindowProcW(self->newsBoxProc_, window, message, wParam, lParam);
+}
+
 LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
@@ -213,9 +239,17 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const bool click = pressedOnStart_ && layout::IsStartClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_);
         pressedOnStart_ = false;
         ReleaseCapture();
-        if (click && startClick_) startClick_();
+        if (click) PressStart();
         return 0;
     }
+    case kPressStartMessage:
+        PressStart();
+        return 0;
+    case WM_GETOBJECT:
+        if (accessibility_) {
+            if (const LRESULT answer = accessibility_->AnswerWindow(wParam, lParam)) return answer;
+        }
+        break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) SetFocus(text1_);
         return 0;
@@ -244,6 +278,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_DESTROY:
+        if (accessibility_) accessibility_->Disconnect();
         PostQuitMessage(0);
         return 0;
     default:

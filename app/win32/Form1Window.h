@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Banner.h"
+#include "Form1Accessible.h"
 #include "Form1View.h"
 
 #include <windows.h>
@@ -34,7 +35,9 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void PressStart();
     void ApplyDpi(UINT dpi);
     void Paint(HDC dc) const;
 
@@ -48,6 +51,8 @@ private:
     double scale_ = 1.0;
     bool pressedOnStart_ = false;
     std::function<void()> startClick_;
+    WNDPROC newsBoxProc_ = nullptr;
+    std::unique_ptr<Form1Accessibility> accessibility_;
 };
 
 }  // namespace velk::win32
