@@ -67,6 +67,14 @@ const layout::Control* ControlOf(const VARIANT& child) {
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
+VARIANT Self() {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
 long IdOf(const layout::Control& control) {
     for (long i = 0; i < kChildCount; ++i) {
         if (layout::kAccessibleControls[static_cast<std::size_t>(i)] == &control) return i + 1;
@@ -227,12 +235,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         if (!connected_) return RPC_E_DISCONNECTED;
-        if (ControlOf(child) == &layout::kText1) {
-            VARIANT self{};
-            self.vt = VT_I4;
-            self.lVal = CHILDID_SELF;
-            return news_->get_accValue(self, value);
-        }
+        if (ControlOf(child) == &layout::kText1) return news_->get_accValue(Self(), value);
         return DISP_E_MEMBERNOTFOUND;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
@@ -261,12 +264,7 @@ public:
         if (IsSelf(child)) return standard_->get_accState(child, state);
         const layout::Control* control = ControlOf(child);
         if (!control) return E_INVALIDARG;
-        if (control == &layout::kText1) {
-            VARIANT self{};
-            self.vt = VT_I4;
-            self.lVal = CHILDID_SELF;
-            return news_->get_accState(self, state);
-        }
+        if (control == &layout::kText1) return news_->get_accState(Self(), state);
         VariantInit(state);
         state->vt = VT_I4;
         // "Start" is pressed, never focused; the others are only read.

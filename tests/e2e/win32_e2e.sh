@@ -9,30 +9,15 @@
 # and a non-zero exit. Keeps a screenshot.
 # Usage: win32_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe SCREENSHOT_DIR
 set -euo pipefail
-export WINEPREFIX=$1
+prefix=$1
 loader=$2
 client=$3
 shots=$4
 source "$(dirname "$0")/lib.sh"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "$0")/../support/wine-prefix.sh"
 RUNNER=(wine)
-
-# A prefix of this test's own, whose Wine desktop knows our X server. Without
-# a window manager Wine must draw its own frames ("Managed" off), and Verdana
-# is DejaVu Sans here.
-wineserver -k >/dev/null 2>&1 </dev/null || true
-wineserver -w >/dev/null 2>&1 </dev/null || true
-if ! [ -f "$WINEPREFIX/.velk-ready" ]; then
-    echo "Making the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1 </dev/null
-    wineserver -w
-    touch "$WINEPREFIX/.velk-ready"
-fi
-wineserver -p >/dev/null 2>&1 </dev/null
-wineboot >/dev/null 2>&1 </dev/null
-trap 'cleanup; wineserver -k >/dev/null 2>&1 || true' EXIT
+use_wine_prefix "$prefix"
+trap 'cleanup; end_wine' EXIT
 
 folder="$work/Velk Game"
 game_folder "Velk Game" $'localhost,7001\r\nWine Test \xe2\x80\x93 Z\xc3\xbcrich\r\n"News under Wine, with a comma"\r\n'

@@ -7,7 +7,7 @@
 # (nothing). Keeps a screenshot of each scale.
 # Usage: win32_scaled_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe BANNER.jpg SCREENSHOT_DIR
 set -euo pipefail
-export WINEPREFIX=$1
+prefix=$1
 loader=$2
 client=$3
 banner=$4
@@ -15,21 +15,11 @@ shots=$5
 here=$(cd "$(dirname "$0")" && pwd)
 XVFB_SCREEN=1920x1080x24  # room for the window at 200 %
 source "$here/lib.sh"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$here/../support/wine-prefix.sh"
 RUNNER=(wine)
 mkdir -p "$shots"
-
-wineserver -k >/dev/null 2>&1 </dev/null || true
-wineserver -w >/dev/null 2>&1 </dev/null || true
-if ! [ -f "$WINEPREFIX/.velk-ready" ]; then
-    echo "Making the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1 </dev/null
-    wineserver -w
-    touch "$WINEPREFIX/.velk-ready"
-fi
-trap 'cleanup; wineserver -k >/dev/null 2>&1 || true' EXIT
+use_wine_prefix "$prefix"
+trap 'cleanup; end_wine' EXIT
 
 # px TWIPS DPI: twips to pixels at a dpi, half a pixel away from zero.
 px() { echo $(((($1 * $2 * 2) / (15 * 96) + ( $1 >= 0 ? 1 : -1 )) / 2)); }
@@ -37,12 +27,9 @@ px() { echo $(((($1 * $2 * 2) / (15 * 96) + ( $1 >= 0 ? 1 : -1 )) / 2)); }
 for dpi in 120 144 192; do
     scale=$(awk "BEGIN { print $dpi / 96 }")
     percent=$((dpi * 100 / 96))
-    wineserver -k >/dev/null 2>&1 </dev/null || true
-    wineserver -w >/dev/null 2>&1 </dev/null || true
+    end_wine
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
-    wineserver -w
-    wineserver -p >/dev/null 2>&1 </dev/null
-    wineboot >/dev/null 2>&1 </dev/null
+    restart_wine
 
     folder="$work/Velk $percent"
     game_folder "Velk $percent" $'localhost,7001\r\nScaled '"$percent"$'\r\nnews\r\n'

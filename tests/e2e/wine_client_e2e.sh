@@ -8,23 +8,14 @@
 set -euo pipefail
 loader=$1
 client=$2
-export WINEPREFIX=$3
+prefix=$3
 source "$(dirname "$0")/lib.sh"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "$0")/../support/wine-prefix.sh"
 
 # A prefix of the build's own, made once; a Wine server kept running for the
 # test, so that the click does not wait for Wine to start up.
-wineserver -k >/dev/null 2>&1 </dev/null || true
-wineserver -w >/dev/null 2>&1 </dev/null || true
-if ! [ -f "$WINEPREFIX/.velk-ready" ]; then
-    echo "Making the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 </dev/null
-    wineserver -w
-    touch "$WINEPREFIX/.velk-ready"
-fi
-wineserver -p >/dev/null 2>&1 </dev/null
-wineboot >/dev/null 2>&1 </dev/null
-trap 'cleanup; wineserver -k >/dev/null 2>&1 || true' EXIT
+use_wine_prefix "$prefix"
+trap 'cleanup; end_wine' EXIT
 
 # open_window FOLDER TITLE: starts the starter there, past its welcome box;
 # sets $window.

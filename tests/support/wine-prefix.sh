@@ -1,0 +1,31 @@
+# Sourced by the tests that run Windows programs under Wine on a private X
+# server. use_wine_prefix PREFIX: exports WINEPREFIX and a quiet Wine, ends a
+# server left running in it, makes the prefix once (Wine drawing its own
+# frames, as there is no window manager; Verdana as DejaVu Sans), and keeps a
+# server and Wine's services running for the test. restart_wine: the same
+# after a change to the prefix's registry. end_wine: ends them.
+use_wine_prefix() {
+    export WINEPREFIX=$1
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    end_wine
+    if ! [ -f "$WINEPREFIX/.velk-ready" ]; then
+        echo "Making the Wine prefix $WINEPREFIX"
+        wineboot -i >/dev/null 2>&1 </dev/null
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1 </dev/null
+        wineserver -w
+        touch "$WINEPREFIX/.velk-ready"
+    fi
+    restart_wine
+}
+
+restart_wine() {
+    wineserver -w >/dev/null 2>&1 </dev/null || true
+    wineserver -p >/dev/null 2>&1 </dev/null
+    wineboot >/dev/null 2>&1 </dev/null
+}
+
+end_wine() {
+    wineserver -k >/dev/null 2>&1 </dev/null || true
+    wineserver -w >/dev/null 2>&1 </dev/null || true
+}
