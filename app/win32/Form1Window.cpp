@@ -198,6 +198,7 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT CALLBACK Form1Window::NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<Form1Window*>(GetPropW(window, kOwnerProperty));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_GETOBJECT && self->accessibility_) {
         if (const LRESULT answer = self->accessibility_->AnswerNewsBox(wParam, lParam)) return answer;
     }
