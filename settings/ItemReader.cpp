@@ -13,7 +13,7 @@
 
 #include "TextCodec.h"
 
-#include <algorithm>
+#include <cstring>
 
 namespace velk {
 
@@ -42,15 +42,28 @@ void ItemReader::DetectByteOrderMark() {
     }
 }
 
+namespace {
+
+// The first of the stop bytes in [begin, end), or end. One memchr per stop
+// byte, each only as far as the nearest stop found so far: this scan is where
+// a long item spends its time.
+const char* FindStop(const char* begin, const char* end, std::string_view stops) {
+    const char* first = end;
+    for (const char stop : stops) {
+        if (const void* hit = std::memchr(begin, stop, static_cast<std::size_t>(first - begin))) {
+            first = static_cast<const char*>(hit);
+        }
+    }
+    return first;
+}
+
+}  // namespace
+
 int ItemReader::CopyUntil(std::string* out, std::string_view stops) {
-    // A table lookup per byte: this scan is where a long item spends its time.
-    std::array<bool, 256> isStop{};
-    for (const char c : stops) isStop[static_cast<unsigned char>(c)] = true;
-    const auto atStop = [&isStop](char c) { return isStop[static_cast<unsigned char>(c)]; };
     while (Fill()) {
         const char* begin = buffer_.data() + pos_;
         const char* const bufferEnd = buffer_.data() + end_;
-        const char* stop = std::find_if(begin, bufferEnd, atStop);
+        const char* stop = FindStop(begin, bufferEnd, stops);
         const auto taken = static_cast<std::size_t>(stop - begin);
         if (taken > budget_) throw ItemTooLongError(items_);
         budget_ -= taken;
