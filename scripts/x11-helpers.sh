@@ -50,7 +50,14 @@ visible_window_names() {
     done
 }
 
-# Presses Return in a message box, which takes its default OK button.
+# Presses Return in a message box, which takes its default OK button, until
+# the box is gone: a box just mapped may not take the key yet. Fails after
+# 10 s.
 dismiss_box() {
-    xdotool windowfocus --sync "$1" key --clearmodifiers Return
+    local deadline=$((SECONDS + 10))
+    while xdotool search --onlyvisible --name '' 2>/dev/null | grep -q -x "$1"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        timeout 2 xdotool windowfocus --sync "$1" key --clearmodifiers Return 2>/dev/null || true
+        sleep 0.2
+    done
 }

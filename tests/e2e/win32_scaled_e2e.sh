@@ -35,7 +35,7 @@ for dpi in 120 144 192; do
     game_folder "Velk $percent" $'localhost,7001\r\nScaled '"$percent"$'\r\nnews\r\n'
     launch "$folder"
     box=$(wait_for_window '^Project1$' 60) || box=
-    [ -n "$box" ] && xdotool key Return
+    [ -n "$box" ] && dismiss_box "$box" || true
     window=$(wait_for_window "^Scaled $percent\$" 30) || window=
     check "$percent %: the window appears" test -n "$window"
     [ -n "$window" ] || continue
