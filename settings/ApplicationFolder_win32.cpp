@@ -21,7 +21,7 @@ Path ApplicationFolder() {
         name.resize(name.size() * 2);
     }
     // The folder: up to the last separator, which stays only after a drive
-    // ("C:\\").
+    // letter, as in C:\velk.exe.
     std::size_t end = name.find_last_of(L"\\/");
     if (end == std::wstring::npos) throw AppError(L"Cannot find the folder of the running program.");
     if (end == 2 && name[1] == L':') ++end;

@@ -49,15 +49,5 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"OneByte", "M", ProgramKind::Native}),
     test::RowName());
 
-TEST(ClientArguments, DirectIsTheProgramAndItsOneArgument) {
-    EXPECT_EQ(DirectArguments("/games/velk.exe", ":800"), (std::vector<std::string>{"/games/velk.exe", ":800"}));
-}
-
-TEST(ClientArguments, ThroughWineTheSameTwoComeLastAndAsTheyAre) {
-    const std::string client = "/home/p/My \"Velk\" $HOME Zur\xC3\xBC" "ch/velk.exe";
-    EXPECT_EQ(WineArguments("/usr/bin/wine", client, "10.1.2.3:8 00"),
-              (std::vector<std::string>{"/usr/bin/wine", "start", "/min", "/unix", client, "10.1.2.3:8 00"}));
-}
-
 }  // namespace
 }  // namespace velk
