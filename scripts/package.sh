@@ -1,27 +1,54 @@
 #!/usr/bin/env bash
 # Builds the two packages, the Linux tar.gz and the Windows zip, each with the
-# starter (stripped) and a sample config.ini, reproducibly: the same commit
-# gives the same bytes wherever and whenever it is built. Writes SHA256SUMS
-# beside them and checks the binaries (scripts/check-binaries.sh).
+# starter (stripped), a sample config.ini and the third-party notices,
+# reproducibly: the same commit gives the same bytes wherever and whenever it
+# is built. The release presets are built for it with the tests off, in
+# build/packaging/, so a packager needs no test framework. Writes SHA256SUMS
+# beside the packages and checks the binaries (scripts/check-binaries.sh).
+# With --same-as-tested, also requires each starter to be byte-identical to
+# the one the test suite ran (build/<preset>, built from the same sources).
 # File times are SOURCE_DATE_EPOCH, by default the last commit's time.
-# Usage: scripts/package.sh [OUTPUT_DIR]   (default build/packages; after scripts/setup.sh)
+# Usage: scripts/package.sh [--same-as-tested] [OUTPUT_DIR]
+#        (default build/packages; after scripts/setup.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+same_as_tested=
+if [ "${1:-}" = --same-as-tested ]; then
+    same_as_tested=1
+    shift
+fi
 out=$(mkdir -p "${1:-build/packages}" && cd "${1:-build/packages}" && pwd)
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 version=$(sed -n 's/^project(VelkLoader VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 linux="Velk_Loader-$version-linux-$(uname -m)"
 windows="Velk_Loader-$version-windows-x64"
 
+builds=build/packaging
 for preset in linux-release mingw-release; do
-    cmake --preset "$preset" -DVELK_WARNINGS_AS_ERRORS=ON >/dev/null
-    cmake --build --preset "$preset" --target Velk_Loader
+    cmake --preset "$preset" -B "$builds/$preset" -DVELK_BUILD_TESTS=OFF -DVELK_WARNINGS_AS_ERRORS=ON >/dev/null
+    cmake --build "$builds/$preset" --target Velk_Loader
 done
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-cmake --install build/linux-release --prefix "$stage/$linux" --strip >/dev/null
-cmake --install build/mingw-release --prefix "$stage/$windows" >/dev/null  # linked stripped
+cmake --install "$builds/linux-release" --prefix "$stage/$linux" --strip >/dev/null
+cmake --install "$builds/mingw-release" --prefix "$stage/$windows" >/dev/null  # linked stripped
+scripts/notices.sh linux "$stage/$linux/Velk_Loader" >"$stage/$linux/THIRD-PARTY-NOTICES.txt"
+scripts/notices.sh windows >"$stage/$windows/THIRD-PARTY-NOTICES.txt"
+
+if [ -n "$same_as_tested" ]; then
+    same() {  # same TESTED PACKAGED
+        if ! cmp -s "$1" "$2"; then
+            echo "FAILED: the packaged $(basename "$2") is not the one the tests ran ($1)" >&2
+            exit 1
+        fi
+    }
+    strip -o "$stage/tested-linux" build/linux-release/app/qt/Velk_Loader
+    same "$stage/tested-linux" "$stage/$linux/Velk_Loader"
+    same build/mingw-release/app/win32/Velk_Loader.exe "$stage/$windows/Velk_Loader.exe"
+    rm "$stage/tested-linux"
+    echo "ok: the packaged starters are byte-identical to the tested ones"
+fi
 
 # Sorted entries, one owner, modes and times fixed, no name or time in the
 # gzip header.
@@ -58,9 +85,9 @@ expect() {  # expect PACKAGE_LISTING FILE...
         fi
     done
 }
-expect "$(tar -tzf "$out/$linux.tar.gz")" Velk_Loader config.ini
+expect "$(tar -tzf "$out/$linux.tar.gz")" Velk_Loader config.ini THIRD-PARTY-NOTICES.txt
 expect "$(python3 -c 'import sys, zipfile; print("\n".join(zipfile.ZipFile(sys.argv[1]).namelist()))' "$out/$windows.zip")" \
-    Velk_Loader.exe config.ini
-scripts/check-binaries.sh "$out"
+    Velk_Loader.exe config.ini THIRD-PARTY-NOTICES.txt
+scripts/check-binaries.sh "$out" "$builds/linux-release" "$builds/mingw-release"
 echo "Packages in $out:"
 cat "$out/SHA256SUMS"
