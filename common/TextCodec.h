@@ -25,12 +25,19 @@ std::string ToUtf8(std::wstring_view text);
 // True when `bytes` is well-formed UTF-8 (ASCII is).
 bool IsUtf8(std::string_view bytes);
 
-// Portable Windows-1252; never fails.
-std::wstring FromWindows1252(std::string_view bytes);
+// 8-bit text in a Windows code page (1250 to 1258, 874, 932, 936, 949, 950).
+// Never fails: what is not valid in the code page becomes U+FFFD, but for
+// the five bytes Windows-1252 leaves undefined, which become the C1 controls
+// of the same value, as Windows maps them.
+std::wstring FromCodePage(int codePage, std::string_view bytes);
 
-// 8-bit text whose encoding nothing tells: the ANSI code page on Windows, and
-// Windows-1252 elsewhere, where such a file has most likely come from a
-// Windows editor. Never fails.
+// The code page of 8-bit text whose encoding nothing tells: Windows' ANSI
+// code page; elsewhere the one Windows would give the user's locale
+// (LC_ALL, else LC_CTYPE, else LANG), since such a file has most likely been
+// saved by a Windows editor in the user's language.
+int EightBitCodePage();
+
+// FromCodePage(EightBitCodePage(), bytes).
 std::wstring FromEightBitText(std::string_view bytes);
 
 // A path as the user should read it.

@@ -7,15 +7,20 @@
 
 namespace velk {
 
-std::wstring FromSystemCodePage(std::string_view bytes) {
+std::wstring FromCodePage(int codePage, std::string_view bytes) {
     if (bytes.empty()) return {};
     if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) throw std::length_error("text too long");
     const int length = static_cast<int>(bytes.size());
-    const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+    const auto page = static_cast<UINT>(codePage);
+    const int needed = MultiByteToWideChar(page, 0, bytes.data(), length, nullptr, 0);
     std::wstring out(static_cast<std::size_t>(needed), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, out.data(), needed);
+    MultiByteToWideChar(page, 0, bytes.data(), length, out.data(), needed);
     return out;
 }
+
+std::wstring FromSystemCodePage(std::string_view bytes) { return FromCodePage(CP_ACP, bytes); }
+
+int EightBitCodePage() { return static_cast<int>(GetACP()); }
 
 std::string ToSystemCodePage(std::wstring_view text) {
     if (text.empty()) return {};
@@ -26,8 +31,6 @@ std::string ToSystemCodePage(std::wstring_view text) {
     WideCharToMultiByte(CP_ACP, 0, text.data(), length, out.data(), needed, nullptr, nullptr);
     return out;
 }
-
-std::wstring FromEightBitText(std::string_view bytes) { return FromSystemCodePage(bytes); }
 
 std::wstring PathToText(const Path& path) { return path.Native(); }
 

@@ -1,5 +1,4 @@
-// Portable UTF-8 and Windows-1252 conversion, and the application error built
-// on it.
+// Portable UTF-8 conversion, and the application error built on it.
 #include "AppError.h"
 #include "TextCodec.h"
 
@@ -102,13 +101,6 @@ bool ReadSequence(std::string_view bytes, std::size_t& i, char32_t& cp) {
     return true;
 }
 
-// Windows-1252 at 0x80 to 0x9F; the five bytes it leaves undefined map to the
-// C1 controls of the same value, as Windows itself maps them.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 }  // namespace
 
 std::wstring FromUtf8(std::string_view bytes) {
@@ -129,22 +121,14 @@ bool IsUtf8(std::string_view bytes) {
     return true;
 }
 
-std::wstring FromWindows1252(std::string_view bytes) {
-    std::wstring out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<std::uint8_t>(c);
-        out.push_back(static_cast<wchar_t>(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte));
-    }
-    return out;
-}
-
 std::string ToUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) AppendUtf8(out, NextCodePoint(text, i));
     return out;
 }
+
+std::wstring FromEightBitText(std::string_view bytes) { return FromCodePage(EightBitCodePage(), bytes); }
 
 AppError::AppError(std::wstring message) : message_(std::move(message)), utf8_(ToUtf8(message_)) {}
 

@@ -16,16 +16,28 @@ packages=(
     dbus-daemon at-spi2-core python3-pyatspi
     # fonts the window uses
     fonts-dejavu-core
+    # the locales whose legacy code pages the tests read settings files in
+    locales
 )
+# ... and those locales, made from the locales package's definitions.
+test_locales=(ru_RU ja_JP)
+
+sudo=
+[ "$(id -u)" -eq 0 ] || sudo=sudo
 
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
-[ "${#missing[@]}" -eq 0 ] && exit 0
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-$sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+for locale in "${test_locales[@]}"; do
+    if ! locale -a 2>/dev/null | grep -q -x "$locale.utf8"; then
+        echo "Making the locale $locale.UTF-8"
+        $sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    fi
+done

@@ -5,6 +5,8 @@
 # with the configured title (saved as UTF-8 without a byte-order mark, as
 # Notepad saves it); "Start" starts the client as
 # "<folder>\velk.exe" 127.0.0.1:<port>, minimized; the banner starts nothing;
+# titles saved in the code page of the player's language read right under
+# that locale (Cyrillic, Japanese);
 # without config.ini, or with one that is a link to /dev/zero, an error box
 # and a non-zero exit. Keeps a screenshot.
 # Usage: win32_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe SCREENSHOT_DIR
@@ -58,6 +60,23 @@ if [ -n "$window" ]; then
 fi
 kill "$starter_pid" 2>/dev/null || true
 end_starter >/dev/null
+
+# Titles saved in the ANSI code page of the player's language, read under
+# that locale as Windows (and Wine) read 8-bit text.
+legacy_title() {  # legacy_title NAME LOCALE TITLE_BYTES TITLE
+    game_folder "$1" $'localhost,800\r\n'"$3"$'\r\nnews\r\n'
+    RUNNER=(env -u LC_ALL -u LC_CTYPE "LANG=$2" wine)
+    launch "$work/$1"
+    RUNNER=(wine)
+    local box window
+    box=$(wait_for_window '^Project1$' 60) && dismiss_box "$box" || true
+    window=$(wait_for_window "^$4\$" 30) || window=$(wait_for_window '.' 5) || window=
+    check "$1: under $2 the caption reads \"$4\"" test "$(xdotool getwindowname "$window" 2>/dev/null)" = "$4"
+    kill "$starter_pid" 2>/dev/null || true
+    end_starter >/dev/null
+}
+legacy_title Cyrillic ru_RU.UTF-8 $'\xd1\xe5\xf0\xe2\xe5\xf0 \xc2\xe5\xeb\xfc\xec\xe0\xf0\xea' "Сервер Вельмарк"
+legacy_title Japanese ja_JP.UTF-8 $'\x93\xfa\x96\x7b\x8c\xea\x83\x54\x81\x5b\x83\x6f\x81\x5b' "日本語サーバー"
 
 game_folder "No Settings"
 game_folder "Endless Settings"
