@@ -1,7 +1,8 @@
 // Each measurement beside the baseline it is judged against, in one run:
 //  - reading the settings for load: a 4-line file vs one whose fifth line is
 //    100 MB (the reader must stop after the items it needs), and vs one whose
-//    first line is 300 MB (the read must end at the item limit, with an error);
+//    first line, or first 300 MB of blanks, run past the item limit (the read
+//    must end there, with an error);
 //  - the resolver's forward lookup of "localhost" vs the raw platform call;
 //  - starting a client that exits at once vs a bare posix_spawn and wait.
 #include "AppError.h"
@@ -53,24 +54,27 @@ void ReadForLoad(benchmark::State& state, bool hugeFifthLine) {
 BENCHMARK_CAPTURE(ReadForLoad, four_lines, false);
 BENCHMARK_CAPTURE(ReadForLoad, fifth_line_100MB, true);
 
-void ReadForLoadHugeFirstLine(benchmark::State& state) {
-    const fs::path folder = BenchFolder("huge-first-line");
+// A file whose first 300 MB are `filler`, then four items.
+void ReadForLoadHugeStart(benchmark::State& state, char filler) {
+    const fs::path folder = BenchFolder(filler == ' ' ? "huge-blanks" : "huge-first-line");
     fs::create_directories(folder);
     {
         std::ofstream out(folder / "config.ini", std::ios::binary);
-        const std::string block(1 << 20, 'x');
+        const std::string block(1 << 20, filler);
         for (int i = 0; i < 300; ++i) out << block;
+        out << "localhost,800,T,N\r\n";
     }
     for (auto _ : state) {
         try {
             velk::ReadSettingsForLoad(folder);
-            state.SkipWithError("a 300 MB item was read");
+            state.SkipWithError("300 MB were read as an item");
         } catch (const velk::AppError& error) {
             benchmark::DoNotOptimize(error.what());
         }
     }
 }
-BENCHMARK(ReadForLoadHugeFirstLine);
+BENCHMARK_CAPTURE(ReadForLoadHugeStart, first_line_300MB, 'x');
+BENCHMARK_CAPTURE(ReadForLoadHugeStart, blanks_300MB, ' ');
 
 class SilentBoxes final : public velk::MessageBoxes {
 public:

@@ -25,24 +25,30 @@ inline PlainItems ParsePlainly(std::string_view file, std::size_t maxItemBytes) 
     const auto at = [&](std::size_t k) { return k < file.size() ? file[k] : '\0'; };
     const auto isSeparator = [](char c) { return c == ',' || c == '\r' || c == '\n'; };
     for (;;) {
-        while (i < file.size() && (file[i] == ' ' || file[i] == '\t')) ++i;
+        std::size_t blanks = 0;
+        for (; i < file.size() && (file[i] == ' ' || file[i] == '\t'); ++i) {
+            if (++blanks > maxItemBytes) {
+                result.tooLong = result.items.size() + 1;
+                return result;
+            }
+        }
         if (i == file.size()) return result;
 
         std::string value;
-        std::size_t itemBytes = 0;
+        std::size_t itemBytes = blanks;
         if (file[i] == '"') {
             const std::size_t close = file.find('"', i + 1);
             const std::size_t valueEnd = close == std::string_view::npos ? file.size() : close;
             value = file.substr(i + 1, valueEnd - i - 1);
             i = valueEnd;
-            itemBytes = value.size();
+            itemBytes += value.size();
             if (close != std::string_view::npos) {
                 ++i;  // the closing quote; what follows it up to the separator is dropped
                 for (; i < file.size() && !isSeparator(file[i]); ++i) ++itemBytes;
             }
         } else {
             while (i < file.size() && !isSeparator(file[i])) value += file[i++];
-            itemBytes = value.size();
+            itemBytes += value.size();
             while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.pop_back();
         }
         if (itemBytes > maxItemBytes) {

@@ -24,7 +24,8 @@ def us(name):
 startup = {line.split()[0]: line.split()[1:] for line in open(sys.argv[2])}
 rows = [
     ("read for load: 100 MB fifth line / 4 lines", us("ReadForLoad/fifth_line_100MB"), us("ReadForLoad/four_lines"), "µs"),
-    ("read for load: 300 MB first line (error) / 4 lines", us("ReadForLoadHugeFirstLine"), us("ReadForLoad/four_lines"), "µs"),
+    ("read for load: 300 MB first line (error) / 4 lines", us("ReadForLoadHugeStart/first_line_300MB"), us("ReadForLoad/four_lines"), "µs"),
+    ("read for load: 300 MB of blanks (error) / 4 lines", us("ReadForLoadHugeStart/blanks_300MB"), us("ReadForLoad/four_lines"), "µs"),
     ("GetIPFromHostName(localhost) / raw gethostbyname2_r", us("ResolveLocalhost"), us("RawGethostbyname"), "µs"),
     ("start the client / bare posix_spawn + wait", us("StartClient/real_time"), us("BarePosixSpawn/real_time"), "µs"),
     ("start-up to first window: starter / minimal Qt window",

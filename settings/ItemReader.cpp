@@ -1,5 +1,5 @@
 // Item syntax:
-//  - spaces and tabs before an item are skipped;
+//  - spaces and tabs before an item are skipped (but count toward its limit);
 //  - "quoted" items run to the next double quote and may hold commas and line
 //    ends; anything between the closing quote and the next comma or line end
 //    is dropped;
@@ -83,10 +83,22 @@ std::optional<std::wstring> ItemReader::Next() {
         started_ = true;
         DetectByteOrderMark();
     }
-    while (Peek() == ' ' || Peek() == '\t') Get();
+    // Blanks before an item count toward its limit: a file of nothing but
+    // blanks is given up as soon as a long item would be.
+    budget_ = maxItemBytes_;
+    while (Fill()) {
+        const char* const begin = buffer_.data() + pos_;
+        const char* const bufferEnd = buffer_.data() + end_;
+        const char* blank = begin;
+        while (blank < bufferEnd && (*blank == ' ' || *blank == '\t')) ++blank;
+        const auto taken = static_cast<std::size_t>(blank - begin);
+        if (taken > budget_) throw ItemTooLongError(items_ + 1);
+        budget_ -= taken;
+        pos_ += taken;
+        if (pos_ < end_) break;
+    }
     if (Peek() == kEnd) return std::nullopt;
     ++items_;
-    budget_ = maxItemBytes_;
 
     std::string raw;
     if (Peek() == '"') {

@@ -13,7 +13,7 @@
 namespace velk {
 
 // The most bytes one item may take in the file (quotes and separator aside,
-// text dropped after a closing quote included). Nothing the starter shows
+// the blanks before it and text dropped after a closing quote included). Nothing the starter shows
 // needs more, and it keeps a broken or hostile file from costing memory.
 inline constexpr std::size_t kMaxItemBytes = 64 * 1024;
 

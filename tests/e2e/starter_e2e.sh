@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real starter on its own X server: the welcome box comes before the
 # window, the window carries the configured title (saved as Windows-1252 by
-# an older editor) at its designed size, and a missing settings file ends the
-# starter after an error box.
+# an older editor) at its designed size; titles saved in the code page of the
+# player's language (Cyrillic, Japanese) read right under that locale; 300 MB
+# of blanks and a missing settings file end the starter after an error box.
 # Usage: starter_e2e.sh PATH_TO_Velk_Loader
 set -euo pipefail
 loader=$1
@@ -30,6 +31,43 @@ fi
 kill "$starter_pid" 2>/dev/null || true
 wait "$starter_pid" 2>/dev/null || true
 starter_pid=
+
+# --- Titles saved in the legacy code page of the player's language ------------
+# legacy_title NAME LOCALE TITLE_BYTES TITLE: the window's caption, with only
+# LANG telling the locale, as on a player's desktop.
+legacy_title() {
+    game_folder "$1" $'localhost,800\r\n'"$3"$'\r\nnews\r\n'
+    RUNNER=(env -u LC_ALL -u LC_CTYPE "LANG=$2")
+    launch "$work/$1"
+    RUNNER=()
+    local box window
+    box=$(wait_for_window '^Project1$' 20) && dismiss_box "$box" || true
+    window=$(wait_for_window '.' 20) || window=
+    check "$1: under $2 the caption reads \"$4\"" test "$(xdotool getwindowname "$window" 2>/dev/null)" = "$4"
+    kill "$starter_pid" 2>/dev/null || true
+    wait "$starter_pid" 2>/dev/null || true
+    starter_pid=
+}
+legacy_title cyrillic ru_RU.UTF-8 $'\xd1\xe5\xf0\xe2\xe5\xf0 \xc2\xe5\xeb\xfc\xec\xe0\xf0\xea' "Сервер Вельмарк"
+legacy_title japanese ja_JP.UTF-8 $'\x93\xfa\x96\x7b\x8c\xea\x83\x54\x81\x5b\x83\x6f\x81\x5b' "日本語サーバー"
+
+# --- 300 MB of blanks before the first item -------------------------------
+# Given up once the blanks pass an item's limit: the error box comes having
+# read a few blocks of the file, not all of it.
+game_folder blanks
+{ head -c 300000000 /dev/zero | tr '\0' ' '; printf 'localhost,800,T,N'; } >"$work/blanks/config.ini"
+launch "$work/blanks"
+box=$(wait_for_window '^Project1$' 20) || box=
+check "300 MB of blanks: an error box appears" test -n "$box"
+starter=$(pgrep -P "$starter_pid" || true)
+read_bytes=$(sed -n 's/^rchar: //p' "/proc/$starter/io" 2>/dev/null || echo unknown)
+peak_kib=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$starter/status" 2>/dev/null || echo unknown)
+check "having read less than 10 MB of all kinds ($read_bytes bytes)" test "${read_bytes:-0}" -lt 10000000 2>/dev/null
+check "in less than 200 MiB ($peak_kib KiB at most)" test "${peak_kib:-999999}" -lt 204800 2>/dev/null
+[ -n "$box" ] && dismiss_box "$box" || true
+status=$(end_starter)
+check "and the starter exits non-zero (status $status)" test "$status" -ne 0 -a "$status" -ne 124
+rm "$work/blanks/config.ini"
 
 # --- Without a settings file ------------------------------------------------
 game_folder missing

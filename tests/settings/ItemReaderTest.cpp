@@ -186,7 +186,10 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"HugeLine", kHuge, 1},
         LimitCase{"UnclosedQuote", "a,\"" + kHuge, 2},
         LimitCase{"TextAfterTheClosingQuoteCounts", "\"" + kFull + "\"x", 1},
-        LimitCase{"BlanksBeforeAnItemCostNothing", std::string(1 << 22, ' ') + "a", 0}),
+        LimitCase{"BlanksCountTowardTheLimit", std::string(1 << 22, ' ') + "a", 1},
+        LimitCase{"BlanksAndItemUpToTheLimit", std::string(kMaxItemBytes - 1, ' ') + "a", 0},
+        LimitCase{"BlanksAndItemOneByteMore", std::string(kMaxItemBytes, ' ') + "a", 1},
+        LimitCase{"BlanksPastTheLimitAfterAnItem", "a," + std::string(kMaxItemBytes + 1, '\t'), 2}),
     test::RowName());
 
 TEST(ItemReader, KeepsAnItemOfExactlyTheLimitWhole) {
