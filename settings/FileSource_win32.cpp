@@ -50,8 +50,10 @@ private:
 }  // namespace
 
 std::unique_ptr<ByteSource> OpenFileForReading(const Path& path) {
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // Shared for every kind of access, so that a tool may delete the file
+    // (to write it anew) while a click holds it open.
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) throw ProblemFromError(GetLastError(), path);
     auto file = std::make_unique<Win32File>(handle);
     // A named pipe or a device would block or never end.

@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "TextCodec.h"
 #include "support/FakeSocketLayer.h"
+#include "support/OpenFile.h"
 #include "support/Fakes.h"
 #include "support/RowName.h"
 #include "support/TempFolder.h"
@@ -126,35 +127,34 @@ TEST(HandleStartClick, EveryClickReadsTheSettingsAsTheyAreNow) {
                                  rig.Started(L"10.1.2.3:801")}));
 }
 
-// Whether some handle of this process holds the file open.
-bool IsOpenHere(const std::filesystem::path& file) {
-    std::error_code error;
-    if constexpr (sizeof(wchar_t) == 2) {
-        // Windows: a file opened without delete sharing cannot be renamed.
-        const auto probe = std::filesystem::path(file) += ".probe";
-        std::filesystem::rename(file, probe, error);
-        if (error) return true;
-        std::filesystem::rename(probe, file);
-        return false;
-    } else {
-        for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
-            if (std::filesystem::read_symlink(fd.path(), error) == file) return true;
-        }
-        return false;
-    }
-}
-
 TEST(HandleStartClick, HoldsTheSettingsFileOpenWhileTheClientStarts) {
     LauncherRig rig;
     rig.folder.Write("config.ini", "alpha,800\n");
     const auto settingsFile = rig.folder.Path() / "config.ini";
     bool openDuringStart = false;
-    rig.programs.duringStart = [&] { openDuringStart = IsOpenHere(settingsFile); };
+    rig.programs.duringStart = [&] { openDuringStart = test::IsHeldOpen(settingsFile); };
 
     rig.launcher.HandleStartClick();
 
     EXPECT_TRUE(openDuringStart);
-    EXPECT_FALSE(IsOpenHere(settingsFile));
+    EXPECT_FALSE(test::IsHeldOpen(settingsFile));
+}
+
+// A tool that saves the file by deleting and writing it anew may delete it
+// while a click holds it open; the next click reads what it wrote.
+TEST(HandleStartClick, LetsAToolDeleteTheSettingsFileMeanwhile) {
+    LauncherRig rig;
+    rig.folder.Write("config.ini", "alpha,800\n");
+    std::error_code deleted;
+    rig.programs.duringStart = [&] { std::filesystem::remove(rig.folder.Path() / "config.ini", deleted); };
+
+    rig.launcher.HandleStartClick();
+
+    EXPECT_FALSE(deleted) << deleted.message();
+    rig.programs.duringStart = nullptr;
+    rig.folder.Write("config.ini", "alpha,801\n");
+    rig.launcher.HandleStartClick();
+    EXPECT_EQ(rig.log.back(), rig.Started(L"10.1.2.3:801"));
 }
 
 TEST(HandleLoadFailure, LeavesWindowAndBoxesUntouched) {
