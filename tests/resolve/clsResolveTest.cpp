@@ -1,12 +1,16 @@
 #include "clsResolve.h"
 
+#include "AppError.h"
 #include "TextCodec.h"
+#include "WaitingSocketLayer.h"
 
 #include "support/Fakes.h"
 #include "support/FakeSocketLayer.h"
 #include "support/RowName.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 
 namespace velk {
@@ -138,6 +142,39 @@ INSTANTIATE_TEST_SUITE_P(
         ReverseCase{"EmptyOfficialName", L"10.0.0.1", "", 0, L"", {kStart, kStop}},
         ReverseCase{"NameEndsAtNul", L"10.0.0.1", std::string("alpha\0rest", 10), 0, L"alpha", {kStart, kStop}}),
     test::RowName());
+
+// Lookups made on another thread while the caller waits: the same answers,
+// and what the platform throws reaches the caller.
+class ThreadWait final : public EventThreadWait {
+public:
+    void RunElsewhere(const std::function<void()>& call) override {
+        std::thread(call).join();
+        ++waits;
+    }
+    int waits = 0;
+};
+
+TEST(WaitingSocketLayer, LooksUpOnAnotherThreadAndAnswersTheSame) {
+    EventLog log;
+    FakeSocketLayer platform(log);
+    test::FakeMessageBoxes messages(log);
+    platform.hosts["alpha"] = {4, {Bytes({10, 1, 2, 3}), Bytes({10, 9, 9, 9})}};
+    platform.names[Address({10, 1, 2, 3})] = "alpha.example";
+    platform.addresses["10.1.2.3"] = Address({10, 1, 2, 3});
+    std::thread::id lookupThread;
+    platform.duringLookup = [&] { lookupThread = std::this_thread::get_id(); };
+    ThreadWait wait;
+    WaitingSocketLayer sockets(platform, wait);
+
+    EXPECT_EQ(clsResolve(sockets, messages).GetIPFromHostName(L"alpha"), L"10.1.2.3");
+    EXPECT_EQ(clsResolve(sockets, messages).GetIPFromHostName(L"nowhere"), L"");
+    EXPECT_EQ(clsResolve(sockets, messages).GetHostNameFromIP(L"10.1.2.3"), L"alpha.example");
+    EXPECT_EQ(wait.waits, 3) << "two forward lookups and one reverse, each waited for";
+    EXPECT_NE(lookupThread, std::this_thread::get_id());
+
+    platform.duringLookup = [] { throw AppError(L"Cannot load the socket library."); };
+    EXPECT_THROW(clsResolve(sockets, messages).GetIPFromHostName(L"alpha"), AppError);
+}
 
 }  // namespace
 }  // namespace velk

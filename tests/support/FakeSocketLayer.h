@@ -38,6 +38,7 @@ public:
     }
     std::optional<HostAddresses> GetHostByName(const std::string& name) override {
         lastName = name;
+        if (duringLookup) duringLookup();
         const auto found = hosts.find(name);
         if (found == hosts.end()) return std::nullopt;
         return found->second;
@@ -58,6 +59,8 @@ public:
     std::map<std::string, std::uint32_t> addresses;
     std::map<std::uint32_t, std::string> names;
     std::string lastName;
+    // Runs inside each forward lookup, on the thread that makes it.
+    std::function<void()> duringLookup;
 
 private:
     EventLog& log_;
