@@ -6,6 +6,7 @@
 #include "Form1View.h"
 #include "MessageBoxes.h"
 #include "ProgramStart.h"
+#include "StartPress.h"
 #include "TextCodec.h"
 
 #include <functional>
@@ -51,6 +52,19 @@ public:
     }
     bool fail = false;
     std::function<void()> duringStart;
+
+private:
+    EventLog& log_;
+};
+
+// What the press owner asks of a front end, logged.
+class FakePressFrontEnd final : public PressFrontEnd {
+public:
+    explicit FakePressFrontEnd(EventLog& log) : log_(log) {}
+    void ShowBusy(bool busy) override { log_.push_back(busy ? L"busy" : L"idle"); }
+    void DiscardInput() override { log_.push_back(L"discard"); }
+    void HideWindow() override { log_.push_back(L"hide"); }
+    void End(int status) override { log_.push_back(L"end " + std::to_wstring(status)); }
 
 private:
     EventLog& log_;

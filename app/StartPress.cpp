@@ -1,0 +1,54 @@
+#include "StartPress.h"
+
+#include "FatalError.h"
+
+#include <exception>
+
+namespace velk {
+
+bool StartPress::PointerDown(bool onStart, bool secondOfDoubleClick) {
+    clickBegun_ = onStart && !secondOfDoubleClick;
+    return clickBegun_;
+}
+
+void StartPress::PointerUp(bool onStart) {
+    const bool click = clickBegun_ && onStart;
+    clickBegun_ = false;
+    if (click) Press();
+}
+
+void StartPress::Press() {
+    if (busy_) return;  // dropped: the player's intent is already being served
+    busy_ = true;
+    frontEnd_.ShowBusy(true);
+    std::exception_ptr failure;
+    try {
+        start_();
+    } catch (const std::exception&) {
+        failure = std::current_exception();
+    }
+    frontEnd_.DiscardInput();
+    frontEnd_.ShowBusy(false);
+    clickBegun_ = false;
+    if (failure) {
+        // Still busy: presses during the error box are dropped as well.
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& error) {
+            ReportFatalError(messages_, error);
+        }
+        frontEnd_.End(1);
+        return;
+    }
+    busy_ = false;
+    if (closed_) frontEnd_.End(0);
+}
+
+bool StartPress::Close() {
+    if (!busy_) return true;
+    if (!closed_) frontEnd_.HideWindow();
+    closed_ = true;
+    return false;
+}
+
+}  // namespace velk
