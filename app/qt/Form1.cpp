@@ -5,6 +5,8 @@
 #include "HitTest.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QWindow>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -144,11 +146,41 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
 }
 
+Form1::~Form1() = default;
+
 void Form1::PressStart() {
-    if (startClick_) startClick_();
+    if (press_) press_->Press();
 }
 
-void Form1::SetStartClickHandler(std::function<void()> handler) { startClick_ = std::move(handler); }
+namespace {
+
+// Eats the input meant for the window it watches.
+class InputHold final : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->isInputEvent(); }
+};
+
+}  // namespace
+
+void Form1::SetBusy(bool busy) {
+    // Input reaches the window's widgets through its window, where it is held.
+    QObject* const window = windowHandle() ? static_cast<QObject*>(windowHandle()) : this;
+    if (busy && !inputHold_) {
+        inputHold_ = std::make_unique<InputHold>();
+        window->installEventFilter(inputHold_.get());
+        setCursor(Qt::BusyCursor);
+        text1_->viewport()->setCursor(Qt::BusyCursor);
+    } else if (!busy && inputHold_) {
+        window->removeEventFilter(inputHold_.get());
+        inputHold_.reset();
+        unsetCursor();
+        text1_->viewport()->setCursor(Qt::IBeamCursor);
+    }
+}
+
+void Form1::DiscardInput() {
+    if (inputHold_) QCoreApplication::processEvents();
+}
 
 // A click on "Start" is a left-button press and release both inside its
 // rectangle, wherever the banner lies under it. The hit test works in the
@@ -164,15 +196,22 @@ bool Form1::IsOnStart(const QMouseEvent& event) const {
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {
-    pressedOnStart_ = IsOnStart(*event);
+    if (press_ && event->button() == Qt::LeftButton) press_->PointerDown(IsOnStart(*event));
     QWidget::mousePressEvent(event);
 }
 
+// The second press of a double-click comes as this alone.
+void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (press_ && event->button() == Qt::LeftButton) press_->PointerDown(IsOnStart(*event), true);
+}
+
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressedOnStart_ && IsOnStart(*event);
-    pressedOnStart_ = false;
     QWidget::mouseReleaseEvent(event);
-    if (click) PressStart();
+    if (press_ && event->button() == Qt::LeftButton) press_->PointerUp(IsOnStart(*event));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (press_ && !press_->Close()) event->ignore();
 }
 
 void Form1::SetCaption(const std::wstring& caption) { setWindowTitle(QString::fromStdWString(caption)); }

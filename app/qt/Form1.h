@@ -3,10 +3,11 @@
 #pragma once
 
 #include "Form1View.h"
+#include "StartPress.h"
 
 #include <QWidget>
 
-#include <functional>
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
@@ -17,13 +18,20 @@ class Form1 final : public QWidget, public Form1View {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
-    // Called for a click on "Start".
-    void SetStartClickHandler(std::function<void()> handler);
+    // Where clicks on "Start", its other presses and closes go; none before.
+    void SetStartPress(StartPress* press) { press_ = press; }
 
-    // What a click on "Start" does; also its press action for assistive
+    // A press of "Start" that is no click: its press action for assistive
     // technology.
     void PressStart();
+
+    // While a press is handled: the busy pointer over the window, and no
+    // input delivered to it (painting, moving and closing go on).
+    void SetBusy(bool busy);
+    // Drops the input that reached the window while it was busy.
+    void DiscardInput();
 
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;
@@ -37,13 +45,15 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool IsOnStart(const QMouseEvent& event) const;
 
-    std::function<void()> startClick_;
-    bool pressedOnStart_ = false;
+    StartPress* press_ = nullptr;
+    std::unique_ptr<QObject> inputHold_;
     QLabel* image1_;
     QLabel* label2_;
     QWidget* line1_;

@@ -5,17 +5,11 @@
 namespace velk::qt {
 
 Starter::Starter(MessageBoxes& messages, LauncherPlatform platform, std::function<void(int)> end)
-    : messages_(messages), end_(std::move(end)), launcher_(form_, messages, std::move(platform)) {
-    form_.SetStartClickHandler([this] { HandleStartClick(); });
-}
-
-void Starter::HandleStartClick() {
-    try {
-        launcher_.HandleStartClick();
-    } catch (const std::exception& error) {
-        ReportFatalError(messages_, error);
-        end_(1);
-    }
+    : messages_(messages),
+      end_(std::move(end)),
+      launcher_(form_, messages, std::move(platform)),
+      press_([this] { launcher_.HandleStartClick(); }, messages, *this) {
+    form_.SetStartPress(&press_);
 }
 
 bool Starter::Start() {

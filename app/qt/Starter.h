@@ -1,16 +1,17 @@
 // The application's start: builds the main window, runs its load event and
-// shows it; reports an error that ends the application.
+// shows it; presses of "Start" go through one owner of a press.
 #pragma once
 
 #include "Form1.h"
 #include "Launcher.h"
 #include "MessageBoxes.h"
+#include "StartPress.h"
 
 namespace velk::qt {
 
-class Starter {
+class Starter final : public PressFrontEnd {
 public:
-    // `end` ends the application with an exit status, after an error.
+    // `end` ends the application with an exit status.
     Starter(MessageBoxes& messages, LauncherPlatform platform, std::function<void(int)> end);
 
     // Runs the load event and shows the window. False when an error ended the
@@ -20,12 +21,16 @@ public:
     Form1& Window() { return form_; }
 
 private:
-    void HandleStartClick();
+    void ShowBusy(bool busy) override { form_.SetBusy(busy); }
+    void DiscardInput() override { form_.DiscardInput(); }
+    void HideWindow() override { form_.hide(); }
+    void End(int status) override { end_(status); }
 
     MessageBoxes& messages_;
     std::function<void(int)> end_;
     Form1 form_;
     Launcher launcher_;
+    StartPress press_;
 };
 
 }  // namespace velk::qt

@@ -3,6 +3,7 @@
 // of "Start" and just outside them.
 #include "Form1.h"
 #include "Form1Layout.h"
+#include "support/Fakes.h"
 
 #include <QApplication>
 #include <QImage>
@@ -103,7 +104,11 @@ INSTANTIATE_TEST_SUITE_P(Scales, Form1AtScale, testing::Values(1.0, 1.25, 1.5, 1
 TEST(Form1ScaledClicks, StartTakesClicksOnItsScaledCornersOnly) {
     Form1 form;
     int clicks = 0;
-    form.SetStartClickHandler([&clicks] { ++clicks; });
+    velk::test::EventLog log;
+    velk::test::FakeMessageBoxes boxes(log);
+    velk::test::FakePressFrontEnd frontEnd(log);
+    StartPress owner([&clicks] { ++clicks; }, boxes, frontEnd);
+    form.SetStartPress(&owner);
     form.show();
     const double scale = form.devicePixelRatioF();
     const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips, scale);

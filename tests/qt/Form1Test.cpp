@@ -4,6 +4,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "support/RowName.h"
 
@@ -13,6 +18,20 @@ namespace velk::qt {
 namespace {
 
 using test::StarterRig;
+
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(int& paints) : paints_(paints) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints_ += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    int& paints_;
+};
 
 struct Geometry {
     const char* name;
@@ -85,15 +104,20 @@ struct ClickCase {
     const char* name;
     QPoint at;
     bool starts;
+    bool doubleClick = false;
 };
 
 class StarterClick : public testing::TestWithParam<ClickCase> {};
 
-TEST_P(StarterClick, OnlyStartStartsTheClient) {
+TEST_P(StarterClick, OnlyStartStartsTheClientOncePerClick) {
     StarterRig rig;
     rig.StartShown();
 
-    rig.ClickAt(GetParam().at);
+    if (GetParam().doubleClick) {
+        QTest::mouseDClick(rig.starter.Window().windowHandle(), Qt::LeftButton, {}, GetParam().at);
+    } else {
+        rig.ClickAt(GetParam().at);
+    }
 
     const std::wstring started = L"start " + PathToText(rig.folder.Path() / "velk.exe") + L" 10.1.2.3:800 [state 2]";
     EXPECT_EQ(rig.log, (GetParam().starts ? test::EventLog{L"startup 257", started} : test::EventLog{}));
@@ -108,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(Table, StarterClick,
                                          ClickCase{"Banner", {300, 30}, false},
                                          ClickCase{"News", {540, 8}, false},
                                          ClickCase{"Separator", {520, 60}, false},
-                                         ClickCase{"NewsBox", {600, 60}, false}),
+                                         ClickCase{"NewsBox", {600, 60}, false},
+                                         ClickCase{"DoubleClickOnTheWord", {100, 60}, true, true}),
                          test::RowName());
 
 TEST(StarterClickFailure, ReportsAClientThatDoesNotStartAndEnds) {
@@ -121,6 +146,51 @@ TEST(StarterClickFailure, ReportsAClientThatDoesNotStartAndEnds) {
     EXPECT_EQ(rig.log, (test::EventLog{L"startup 257",
                                        L"error box: Cannot start the game client: file not found. [window visible]",
                                        L"end 1"}));
+}
+
+// While a lookup waits on its thread, the window paints and can be closed,
+// but takes no input: a second click and a key are dropped, under the busy
+// pointer. The close hides it at once and ends the starter after the start.
+TEST(StarterWhileALookupWaits, PaintsTakesNoInputAndClosesAfterTheStart) {
+    StarterRig rig;
+    rig.StartShown();
+    Form1& form = rig.starter.Window();
+    std::atomic<bool> answer{false};
+    // Answers once the test has looked, or after 5 s should nothing come.
+    rig.sockets.duringLookup = [&answer] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!answer && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    };
+    int paints = 0;
+    PaintCounter counter(paints);
+    form.installEventFilter(&counter);
+    bool busyPointer = false;
+    bool visibleAfterClose = true;
+    QTimer::singleShot(20, [&] {
+        busyPointer = form.cursor().shape() == Qt::BusyCursor && form.Text1()->viewport()->cursor().shape() == Qt::BusyCursor;
+        rig.ClickAt({100, 60});
+        QTest::keyClick(form.windowHandle(), Qt::Key_X);
+        paints = 0;
+        form.update();
+        QTimer::singleShot(20, [&] {
+            form.close();
+            visibleAfterClose = form.isVisible();
+            answer = true;
+        });
+    });
+
+    rig.ClickAt({100, 60});
+
+    const std::wstring started = L"start " + PathToText(rig.folder.Path() / "velk.exe") + L" 10.1.2.3:800 [state 2]";
+    EXPECT_EQ(rig.log, (test::EventLog{L"startup 257", started, L"end 0"}));
+    EXPECT_TRUE(busyPointer);
+    EXPECT_GT(paints, 0) << "the window was not painted while it waited";
+    EXPECT_FALSE(visibleAfterClose);
+    EXPECT_EQ(form.Text1()->toPlainText(), QStringLiteral("news")) << "a key reached the news box";
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(form.Text1()->viewport()->cursor().shape(), Qt::IBeamCursor);
 }
 
 }  // namespace

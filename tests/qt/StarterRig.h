@@ -2,7 +2,9 @@
 // front end's tests.
 #pragma once
 
+#include "QtEventThreadWait.h"
 #include "Starter.h"
+#include "WaitingSocketLayer.h"
 
 #include "support/FakeSocketLayer.h"
 #include "support/Fakes.h"
@@ -37,8 +39,11 @@ struct StarterRig {
     test::EventLog log;
     WatchingBoxes boxes{log};
     test::FakeSocketLayer sockets{log};
+    // Lookups on another thread, waited for as the starter waits for them.
+    QtEventThreadWait wait;
+    WaitingSocketLayer waitingSockets{sockets, wait};
     test::FakeProgramStarter programs{log};
-    Starter starter{boxes, {[this] { return folder.Path(); }, sockets, programs},
+    Starter starter{boxes, {[this] { return folder.Path(); }, waitingSockets, programs},
                     [this](int status) { log.push_back(L"end " + std::to_wstring(status)); }};
 
     StarterRig() {
