@@ -44,7 +44,11 @@ game_folder() {
 }
 
 # The stand-in clients write one record each into velk.log, ending in "end".
-clients_started() { grep -c '^end$' "$1/velk.log" 2>/dev/null || true; }
+clients_started() {
+    local count
+    count=$(grep -c '^end$' "$1/velk.log" 2>/dev/null) || true
+    echo "${count:-0}"
+}
 clients_at_least() { [ "$(clients_started "$1")" -ge "$2" ]; }
 
 # launch FOLDER: starts the starter copied into FOLDER, bounded to a minute,
@@ -55,10 +59,11 @@ launch() {
     starter_pid=$!
 }
 
-# end_starter: waits for the starter to end and prints its exit status.
+# end_starter: waits for the starter to end and leaves its exit status in
+# $status. Never in a subshell: only this shell can wait for its own
+# background job (a subshell sees its status only if it has ended already).
 end_starter() {
-    local status=0
+    status=0
     wait "$starter_pid" || status=$?
     starter_pid=
-    echo "$status"
 }
