@@ -1,8 +1,10 @@
-// POSIX: the program is started by a short-lived intermediate process, so it
-// is nobody's child here: it leaves no zombie when it ends. In a session of
-// its own, it runs on when the starter ends or its terminal closes. No shell
-// is involved; the argument is one argv entry. Only standard input, output
-// and error are passed on, and the environment unchanged.
+// POSIX: the program is started with posix_spawn, which is safe in a
+// process with threads (after a bare fork only async-signal-safe calls are).
+// It runs in a session of its own, so it runs on when the starter ends or its
+// terminal closes, in its own folder, with the environment unchanged and no
+// descriptor but standard input, output and error. No shell is involved; the
+// argument is one argv entry. A thread of the starter's waits for it, so it
+// leaves no zombie when it ends.
 //
 // A Windows client (a PE file, as nearly every game client is) is started
 // through Wine's start command, which shows it minimized with focus. X11 and
@@ -14,17 +16,20 @@
 #include "TextCodec.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -45,20 +50,6 @@ StartProblem ProblemOf(int error) {
         return StartProblem::NotExecutable;
     default:
         return StartProblem::Other;
-    }
-}
-
-// Closes every descriptor from 3 up, but `keep`. Between fork and exec only
-// async-signal-safe calls are allowed: plain system calls.
-void CloseInheritedDescriptors(int keep) {
-    const unsigned first = 3;
-    const unsigned kept = keep < 3 ? first - 1 : static_cast<unsigned>(keep);
-    const bool below = kept <= first || close_range(first, kept - 1, 0) == 0;
-    if (below && close_range(std::max(first, kept + 1), ~0u, 0) == 0) return;
-    // Kernels before 5.9 lack close_range.
-    const long limit = sysconf(_SC_OPEN_MAX);
-    for (int fd = 3; fd < limit; ++fd) {
-        if (fd != keep) close(fd);
     }
 }
 
@@ -115,16 +106,69 @@ std::optional<std::string> FindOnPath(std::string_view name) {
     return found;
 }
 
+// posix_spawn's attributes and file actions, released on every path.
+class SpawnSetup {
+public:
+    SpawnSetup() {
+        posix_spawnattr_init(&attributes_);
+        posix_spawn_file_actions_init(&actions_);
+    }
+    ~SpawnSetup() {
+        posix_spawn_file_actions_destroy(&actions_);
+        posix_spawnattr_destroy(&attributes_);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    // A session of its own, no blocked signals, SIGPIPE as the default
+    // wants it; in `folder`, with nothing open but descriptors 0 to 2.
+    int Prepare(const std::string& folder) {
+        sigset_t none;
+        sigemptyset(&none);
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        int error = posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK |
+                                                                 POSIX_SPAWN_SETSIGDEF);
+        if (!error) error = posix_spawnattr_setsigmask(&attributes_, &none);
+        if (!error) error = posix_spawnattr_setsigdefault(&attributes_, &pipe);
+        if (!error) error = posix_spawn_file_actions_addchdir_np(&actions_, folder.c_str());
+        if (!error) error = posix_spawn_file_actions_addclosefrom_np(&actions_, 3);
+        return error;
+    }
+
+    const posix_spawnattr_t* Attributes() const { return &attributes_; }
+    const posix_spawn_file_actions_t* Actions() const { return &actions_; }
+
+private:
+    posix_spawnattr_t attributes_;
+    posix_spawn_file_actions_t actions_;
+};
+
+// Reaps the client when it ends, whenever that is.
+void WaitInTheBackground(pid_t client) {
+    try {
+        std::thread([client] {
+            while (waitpid(client, nullptr, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    } catch (const std::system_error&) {
+        // No thread to be had: the ended client stays a zombie until the
+        // starter ends, and is harmless meanwhile.
+    }
+}
+
 class PosixProgramStarter final : public ProgramStarter {
 public:
     void Start(const Path& program, const std::wstring& argument, WindowState) override {
         const std::string arg = ToSystemCodePage(argument);
+        const std::string path = std::filesystem::absolute(program.Native()).native();
         std::vector<std::string> arguments;
         bool throughWine = false;
         if (ProgramKindOf(ReadHead(program)) == ProgramKind::Windows) {
             const auto wine = FindOnPath("wine");
             if (!wine) ThrowStartError(program, StartProblem::NeedsWine, {});
-            arguments = WineArguments(*wine, std::filesystem::absolute(program.Native()).native(), arg);
+            arguments = WineArguments(*wine, path, arg);
             throughWine = true;
         } else {
             arguments = DirectArguments(program.Native(), arg);
@@ -133,43 +177,22 @@ public:
         for (auto& entry : arguments) argv.push_back(entry.data());
         argv.push_back(nullptr);
 
-        // The exec's error, if any, comes back through this pipe; a successful
-        // exec closes it without a word.
-        int report[2];
-        if (pipe2(report, O_CLOEXEC) != 0) ThrowStartError(program, ProblemOf(errno), SystemText(errno));
-
-        const pid_t intermediate = fork();
-        if (intermediate == 0) {
-            const pid_t client = fork();
-            if (client == 0) {
-                setsid();
-                CloseInheritedDescriptors(report[1]);
-                execve(argv[0], argv.data(), environ);
-                const int error = errno;
-                (void)!write(report[1], &error, sizeof error);
-                _exit(127);
-            }
-            _exit(client < 0 ? 1 : 0);
+        // The client's own folder is its working folder: a client that loads
+        // its data by relative path finds it, wherever the starter was run.
+        const std::string folder = std::filesystem::path(path).parent_path().native();
+        SpawnSetup setup;
+        int error = setup.Prepare(folder);
+        pid_t client = -1;
+        // glibc's posix_spawn reports the exec's own error, as the start's.
+        // By its absolute path: a relative one would be taken from the folder.
+        const std::string& executable = throughWine ? arguments[0] : path;
+        if (!error) {
+            error = posix_spawn(&client, executable.c_str(), setup.Actions(), setup.Attributes(), argv.data(), environ);
         }
-        const int forkError = errno;
-        close(report[1]);
-        if (intermediate < 0) {
-            close(report[0]);
-            ThrowStartError(program, ProblemOf(forkError), SystemText(forkError));
+        if (!error) {
+            WaitInTheBackground(client);
+            return;
         }
-        int status = 0;
-        while (waitpid(intermediate, &status, 0) < 0 && errno == EINTR) {
-        }
-        int error = 0;
-        ssize_t got = 0;
-        do {
-            got = read(report[0], &error, sizeof error);
-        } while (got < 0 && errno == EINTR);
-        close(report[0]);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            ThrowStartError(program, StartProblem::Other, L"the system could not create a process");
-        }
-        if (got != static_cast<ssize_t>(sizeof error)) return;
         if (throughWine) {
             ThrowStartError(program, StartProblem::Other,
                             L"Wine (\"" + FromSystemCodePage(arguments[0]) + L"\") cannot be run: " + SystemText(error));

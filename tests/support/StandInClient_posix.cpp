@@ -1,7 +1,8 @@
 // Stands in for the game client in tests: appends what it was started with
 // to velk.log beside itself, one record a start:
 //   start / ppid:<parent> / leader:<1 if it leads its own session> /
-//   arg:<each argument> / fds:<descriptors above 2> / end
+//   arg:<each argument> / fds:<descriptors above 2> / cwd:<working folder> /
+//   end
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     std::ofstream log(self.substr(0, self.rfind('/') + 1) + "velk.log", std::ios::app);
     log << "start\nppid:" << getppid() << "\nleader:" << (getsid(0) == getpid()) << "\n";
     for (int i = 1; i < argc; ++i) log << "arg:" << argv[i] << "\n";
-    log << "fds:" << fds << "\nend\n";
+    char cwd[4096] = "";
+    log << "fds:" << fds << "\ncwd:" << (getcwd(cwd, sizeof cwd) ? cwd : "?") << "\nend\n";
     return 0;
 }
