@@ -11,6 +11,9 @@ void ThrowStartError(const Path& program, StartProblem problem, const std::wstri
     case StartProblem::NotFound:
         reason = L"file not found";
         break;
+    case StartProblem::PathNotFound:
+        reason = L"path not found";
+        break;
     case StartProblem::PermissionDenied:
         reason = L"permission denied";
         break;

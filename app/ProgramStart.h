@@ -23,7 +23,7 @@ public:
 ProgramStarter& PlatformProgramStarter();
 
 // Why a program did not start, as each platform reports it.
-enum class StartProblem { NotFound, PermissionDenied, NotExecutable, NeedsWine, Other };
+enum class StartProblem { NotFound, PathNotFound, PermissionDenied, NotExecutable, NeedsWine, Other };
 
 [[noreturn]] void ThrowStartError(const Path& program, StartProblem problem,
                                   const std::wstring& systemText);

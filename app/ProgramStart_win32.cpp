@@ -1,10 +1,12 @@
 // Windows: CreateProcessW with the full path as the application name and a
-// command line whose program path is quoted (see WindowsCommandLine.h).
-// Nothing is inherited, nothing is waited for.
+// command line whose program path is quoted (see WindowsCommandLine.h), in
+// the program's own folder, at any depth. Nothing is inherited, nothing is
+// waited for.
 #include "ProgramStart.h"
 
 #include "WindowsCommandLine.h"
 #include "WindowsError.h"
+#include "WindowsPath.h"
 
 #include <windows.h>
 
@@ -14,9 +16,10 @@ namespace {
 StartProblem ProblemOf(DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
         return StartProblem::NotFound;
+    case ERROR_PATH_NOT_FOUND:
+        return StartProblem::PathNotFound;
     case ERROR_ACCESS_DENIED:
         return StartProblem::PermissionDenied;
     case ERROR_BAD_EXE_FORMAT:
@@ -29,10 +32,29 @@ StartProblem ProblemOf(DWORD error) {
 
 static_assert(static_cast<int>(WindowState::MinimizedWithFocus) == SW_SHOWMINIMIZED);
 
+// `path` as CreateProcessW takes it: as it is when shorter than `limit`;
+// longer, its short (8.3) form where the volume keeps those, else nothing
+// (only Windows' opt-in long-path support would take it).
+std::wstring WithinLimit(const std::wstring& path, std::size_t limit) {
+    if (path.size() < limit) return path;
+    const std::wstring extended = ExtendedLengthPath(path);
+    std::wstring shortened(GetShortPathNameW(extended.c_str(), nullptr, 0), L'\0');
+    shortened.resize(GetShortPathNameW(extended.c_str(), shortened.data(), static_cast<DWORD>(shortened.size())));
+    if (shortened.starts_with(L"\\\\?\\UNC\\")) {
+        shortened.replace(0, 8, L"\\\\");
+    } else if (shortened.starts_with(L"\\\\?\\")) {
+        shortened.erase(0, 4);
+    }
+    return shortened.size() < limit ? shortened : std::wstring();
+}
+
 class Win32ProgramStarter final : public ProgramStarter {
 public:
     void Start(const Path& program, const std::wstring& argument, WindowState state) override {
-        const std::wstring& path = program.Native();
+        // A game folder may be deeper than the MAX_PATH that processes and
+        // working folders are held to: then its short form serves.
+        std::wstring path = WithinLimit(program.Native(), MAX_PATH);
+        if (path.empty()) path = ExtendedLengthPath(program.Native());
         const std::size_t name = path.find_last_of(L"\\/") + 1;  // 0 without a folder
         const WindowsCommandLine command =
             BuildWindowsCommandLine(std::wstring_view(path).substr(0, name), std::wstring_view(path).substr(name), argument);
@@ -43,8 +65,14 @@ public:
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = static_cast<WORD>(state);
         PROCESS_INFORMATION process{};
+        // The client's own folder is its working folder: a client that loads
+        // its data by relative path finds it, wherever the starter was run.
+        // With its separator, which keeps a drive's root ("C:\\") a root; none
+        // where no form of it is short enough to be a working folder.
+        const std::wstring folder = WithinLimit(program.Native().substr(0, program.Native().find_last_of(L"\\/") + 1),
+                                                MAX_PATH - 1);
         if (!CreateProcessW(command.applicationName.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &startup, &process)) {
+                            folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
             const DWORD error = GetLastError();
             ThrowStartError(program, ProblemOf(error), WindowsErrorText(error));
         }

@@ -3,11 +3,12 @@
 // write to, and a planted wsock32.dll there must never be loaded.
 #include "SocketLayer.h"
 
-#include "AppError.h"
-#include "WindowsError.h"
-
 #include <winsock2.h>
 #include <windows.h>
+
+#include "AppError.h"
+#include "SystemLibrary_win32.h"
+#include "WindowsError.h"
 
 namespace velk {
 namespace {
@@ -21,15 +22,7 @@ using GetHostByAddrFn = hostent*(WSAAPI*)(const char*, int, int);
 class Wsock32 {
 public:
     Wsock32() {
-        // By its full path in the system folder, its own dependencies looked
-        // for there first; no search flag that Windows 7 might not know.
-        wchar_t system[MAX_PATH];
-        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) {
-            throw AppError(L"Cannot find the system folder: " + WindowsErrorText(GetLastError()) + L".");
-        }
-        const std::wstring path = std::wstring(system, length) + L"\\wsock32.dll";
-        module_ = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        module_ = LoadSystemLibrary(L"wsock32.dll");
         if (!module_) throw AppError(L"Cannot load the socket library \"wsock32.dll\": " + WindowsErrorText(GetLastError()) + L".");
         startup = Entry<StartupFn>("WSAStartup");
         cleanup = Entry<CleanupFn>("WSACleanup");
@@ -50,13 +43,13 @@ public:
 private:
     template <typename Fn>
     Fn Entry(const char* name) {
-        const FARPROC entry = GetProcAddress(module_, name);
+        const auto entry = LibraryEntry<Fn>(module_, name);
         if (!entry) {
             std::wstring wide(name, name + std::char_traits<char>::length(name));
             throw AppError(L"Cannot find \"" + wide + L"\" in the socket library \"wsock32.dll\": " + WindowsErrorText(GetLastError()) +
                            L".");
         }
-        return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
+        return entry;
     }
 
     HMODULE module_;

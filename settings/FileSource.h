@@ -21,7 +21,9 @@ public:
     virtual std::size_t Read(std::span<char> buffer) = 0;
 };
 
-enum class FileProblem { NotFound, AccessDenied, IsFolder, NotRegularFile, Other };
+// PathNotFound: a folder on the way to the file is missing (Windows tells it
+// apart from a missing file).
+enum class FileProblem { NotFound, PathNotFound, AccessDenied, IsFolder, NotRegularFile, Other };
 
 class FileProblemError : public std::exception {
 public:

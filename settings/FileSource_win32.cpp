@@ -1,7 +1,9 @@
-// Reading a file with Win32 handles; wide paths, so any folder name works.
+// Reading a file with Win32 handles; wide paths of any length, so any folder
+// works.
 #include "FileSource.h"
 
 #include "WindowsError.h"
+#include "WindowsPath.h"
 
 #include <windows.h>
 
@@ -11,12 +13,13 @@ namespace {
 FileProblemError ProblemFromError(DWORD error, const Path& path) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
         return {FileProblem::NotFound, {}};
+    case ERROR_PATH_NOT_FOUND:
+        return {FileProblem::PathNotFound, {}};
     case ERROR_ACCESS_DENIED: {
         // Windows answers "access denied" for a folder too.
-        const DWORD attributes = GetFileAttributesW(path.c_str());
+        const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(path.Native()).c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
             return {FileProblem::IsFolder, {}};
         return {FileProblem::AccessDenied, {}};
@@ -52,7 +55,8 @@ private:
 std::unique_ptr<ByteSource> OpenFileForReading(const Path& path) {
     // Shared for every kind of access, so that a tool may delete the file
     // (to write it anew) while a click holds it open.
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    // In the extended-length form: a game folder may be deeper than MAX_PATH.
+    const HANDLE handle = CreateFileW(ExtendedLengthPath(path.Native()).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) throw ProblemFromError(GetLastError(), path);
     auto file = std::make_unique<Win32File>(handle);

@@ -13,6 +13,8 @@ std::wstring ProblemText(const FileProblemError& error) {
     switch (error.Problem()) {
     case FileProblem::NotFound:
         return L"file not found";
+    case FileProblem::PathNotFound:
+        return L"path not found";
     case FileProblem::AccessDenied:
         return L"access denied";
     case FileProblem::IsFolder:

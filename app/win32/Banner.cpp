@@ -41,23 +41,17 @@ Banner::Banner(HINSTANCE instance) {
     // Keep a copy of the decoded bitmap; the picture object owns its own.
     OLE_HANDLE handle = 0;
     picture->get_Handle(&handle);
-    bitmap_ = static_cast<HBITMAP>(
-        CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    bitmap_.reset(static_cast<HBITMAP>(
+        CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     picture->Release();
     BITMAP info{};
-    if (!bitmap_ || !GetObjectW(bitmap_, sizeof info, &info)) Fail(L"the picture cannot be decoded.");
+    if (!bitmap_ || !GetObjectW(bitmap_.get(), sizeof info, &info)) Fail(L"the picture cannot be decoded.");
     size_ = {info.bmWidth, info.bmHeight};
-}
-
-Banner::~Banner() {
-    if (scaled_) DeleteObject(scaled_);
-    if (bitmap_) DeleteObject(bitmap_);
 }
 
 void Banner::ScaleTo(int width, int height) {
     if (scaled_ && scaledSize_.cx == width && scaledSize_.cy == height) return;
-    if (scaled_) DeleteObject(scaled_);
-    scaled_ = nullptr;
+    scaled_.reset();
     if ((width == size_.cx && height == size_.cy) || width <= 0 || height <= 0) return;
 
     // HALFTONE averages the source pixels under each target pixel: smooth
@@ -65,10 +59,10 @@ void Banner::ScaleTo(int width, int height) {
     const HDC screen = GetDC(nullptr);
     const HDC source = CreateCompatibleDC(screen);
     const HDC target = CreateCompatibleDC(screen);
-    scaled_ = CreateCompatibleBitmap(screen, width, height);
+    scaled_.reset(CreateCompatibleBitmap(screen, width, height));
     if (scaled_) {
-        const HGDIOBJ previousSource = SelectObject(source, bitmap_);
-        const HGDIOBJ previousTarget = SelectObject(target, scaled_);
+        const HGDIOBJ previousSource = SelectObject(source, bitmap_.get());
+        const HGDIOBJ previousTarget = SelectObject(target, scaled_.get());
         SetStretchBltMode(target, HALFTONE);
         SetBrushOrgEx(target, 0, 0, nullptr);
         StretchBlt(target, 0, 0, width, height, source, 0, 0, size_.cx, size_.cy, SRCCOPY);
@@ -84,7 +78,7 @@ void Banner::ScaleTo(int width, int height) {
 void Banner::Draw(HDC dc, int x, int y) const {
     const SIZE size = ScaledSize();
     const HDC source = CreateCompatibleDC(dc);
-    const HGDIOBJ previous = SelectObject(source, scaled_ ? scaled_ : bitmap_);
+    const HGDIOBJ previous = SelectObject(source, scaled_ ? scaled_.get() : bitmap_.get());
     BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
     SelectObject(source, previous);
     DeleteDC(source);

@@ -2,6 +2,8 @@
 // and decoded by OLE's picture loader.
 #pragma once
 
+#include "OwnedHandles.h"
+
 #include <windows.h>
 
 namespace velk::win32 {
@@ -10,9 +12,6 @@ class Banner {
 public:
     // Throws AppError when the resource is missing or cannot be decoded.
     explicit Banner(HINSTANCE instance);
-    ~Banner();
-    Banner(const Banner&) = delete;
-    Banner& operator=(const Banner&) = delete;
 
     // Resamples the picture to `width` x `height` for Draw; done once per
     // size (the window calls it when its dpi changes), not at every paint.
@@ -25,9 +24,9 @@ public:
     SIZE ScaledSize() const { return scaled_ ? scaledSize_ : size_; }
 
 private:
-    HBITMAP bitmap_ = nullptr;
+    OwnedBitmap bitmap_;
     SIZE size_{};
-    HBITMAP scaled_ = nullptr;  // none at the natural size
+    OwnedBitmap scaled_;  // none at the natural size
     SIZE scaledSize_{};
 };
 

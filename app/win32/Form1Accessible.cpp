@@ -2,18 +2,17 @@
 
 #include "Form1Layout.h"
 #include "HitTest.h"
+#include "NewsBoxAccessible.h"
+#include "SystemLibrary_win32.h"
 
+#include <functional>
 #include <string>
-
-// COM interfaces have no virtual destructor: their objects end in Release,
-// through the most derived class's own virtual destructor.
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 
 namespace velk::win32 {
 namespace {
 
-// oleacc.dll, by its full path in the system folder: the starter's own folder
-// is one that players can write to.
+// oleacc.dll, from the system folder only, loaded when first needed (no
+// static import).
 class Oleacc {
 public:
     static const Oleacc& Get() {
@@ -25,20 +24,12 @@ public:
 
 private:
     Oleacc() {
-        wchar_t system[MAX_PATH];
-        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) return;
-        const std::wstring path = std::wstring(system, length) + L"\\oleacc.dll";
-        const HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        const HMODULE module = LoadSystemLibrary(L"oleacc.dll");
         if (!module) return;
-        lresultFromObject = reinterpret_cast<decltype(&LresultFromObject)>(
-            reinterpret_cast<void (*)()>(GetProcAddress(module, "LresultFromObject")));
-        createStdAccessibleObject = reinterpret_cast<decltype(&CreateStdAccessibleObject)>(
-            reinterpret_cast<void (*)()>(GetProcAddress(module, "CreateStdAccessibleObject")));
+        lresultFromObject = LibraryEntry<decltype(&LresultFromObject)>(module, "LresultFromObject");
+        createStdAccessibleObject = LibraryEntry<decltype(&CreateStdAccessibleObject)>(module, "CreateStdAccessibleObject");
     }
 };
-
-BSTR ToBstr(std::wstring_view text) { return SysAllocStringLen(text.data(), static_cast<UINT>(text.size())); }
 
 long ToRole(layout::AccessibleRole role) {
     switch (role) {
@@ -65,16 +56,6 @@ const layout::Control* ControlOf(const VARIANT& child) {
     return layout::kAccessibleControls[static_cast<std::size_t>(child.lVal - 1)];
 }
 
-bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
-
-VARIANT Self() {
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    return self;
-}
-
 long IdOf(const layout::Control& control) {
     for (long i = 0; i < kChildCount; ++i) {
         if (layout::kAccessibleControls[static_cast<std::size_t>(i)] == &control) return i + 1;
@@ -83,106 +64,6 @@ long IdOf(const layout::Control& control) {
 }
 
 }  // namespace
-
-// IUnknown and IDispatch for an IAccessible: reference counted, with no type
-// information (clients call IAccessible's methods directly).
-class AccessibleBase : public IAccessible {
-public:
-    virtual ~AccessibleBase() = default;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        if (!object) return E_POINTER;
-        if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
-            *object = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
-
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
-    }
-
-    void Disconnect() { connected_ = false; }
-
-protected:
-    bool connected_ = true;
-
-private:
-    LONG references_ = 1;
-};
-
-// The news box: the EDIT control's standard object, but named "News" after its
-// heading (the standard object would read its text as its name).
-class NewsBoxAccessible final : public AccessibleBase {
-public:
-    explicit NewsBoxAccessible(IAccessible* standard) : standard_(standard) {}
-    ~NewsBoxAccessible() override { standard_->Release(); }
-
-#define VELK_FORWARD(call) return connected_ ? standard_->call : RPC_E_DISCONNECTED
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { VELK_FORWARD(get_accParent(parent)); }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override { VELK_FORWARD(get_accChildCount(count)); }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
-        VELK_FORWARD(get_accChild(child, object));
-    }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!name) return E_POINTER;
-        if (!IsSelf(child)) return standard_->get_accName(child, name);
-        *name = ToBstr(layout::kText1.accessible.name);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override { VELK_FORWARD(get_accValue(child, value)); }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        VELK_FORWARD(get_accDescription(child, text));
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override { VELK_FORWARD(get_accRole(child, role)); }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        VELK_FORWARD(get_accState(child, state));
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override { VELK_FORWARD(get_accHelp(child, help)); }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-        VELK_FORWARD(get_accHelpTopic(file, child, topic));
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
-        VELK_FORWARD(get_accKeyboardShortcut(child, keys));
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { VELK_FORWARD(get_accFocus(child)); }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override { VELK_FORWARD(get_accSelection(children)); }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        VELK_FORWARD(get_accDefaultAction(child, action));
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override { VELK_FORWARD(accSelect(flags, child)); }
-    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
-        VELK_FORWARD(accLocation(left, top, width, height, child));
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
-        VELK_FORWARD(accNavigate(direction, start, end));
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override { VELK_FORWARD(accHitTest(x, y, child)); }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override { VELK_FORWARD(accDoDefaultAction(child)); }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override { VELK_FORWARD(put_accValue(child, value)); }
-#undef VELK_FORWARD
-
-private:
-    IAccessible* standard_;
-};
 
 // The client area: the table's controls as simple elements, but the news box,
 // which is an object of its own.

@@ -1,49 +1,13 @@
+// The main window's behaviour: its messages and its painting.
 #include "Form1Window.h"
 
-#include "AppError.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
-#include "WindowsError.h"
-#include "resource.h"
 
 #include <windowsx.h>
 
 namespace velk::win32 {
 namespace {
-
-constexpr wchar_t kClassName[] = L"VelkLoaderForm1";
-constexpr wchar_t kOwnerProperty[] = L"VelkLoaderForm1";
-// Posted by assistive technology's press of "Start": the click runs from the
-// message loop, not inside the caller's request.
-constexpr UINT kPressStartMessage = WM_APP + 1;
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = 0;
-
-// The per-monitor dpi calls exist from Windows 10 (1607) on; elsewhere the
-// system dpi serves.
-UINT DpiOf(HWND window) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow && window) return getDpiForWindow(window);
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? static_cast<UINT>(dpi) : 96u;
-}
-
-RECT WindowRectFor(int clientWidth, int clientHeight, UINT dpi) {
-    using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = reinterpret_cast<AdjustFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
-    RECT rect{0, 0, clientWidth, clientHeight};
-    if (adjustForDpi) {
-        adjustForDpi(&rect, kStyle, FALSE, kExStyle, dpi);
-    } else {
-        AdjustWindowRectEx(&rect, kStyle, FALSE, kExStyle);
-    }
-    return rect;
-}
 
 COLORREF ToColorRef(const layout::Color& color) {
     if (!color.isSystem) return RGB(color.red, color.green, color.blue);
@@ -64,105 +28,41 @@ std::wstring WithCrLf(const std::wstring& text) {
     return out;
 }
 
-std::wstring ToWString(std::wstring_view text) { return std::wstring(text); }
+HCURSOR BusyCursor() { return LoadCursorW(nullptr, MAKEINTRESOURCEW(32650)); }  // IDC_APPSTARTING
 
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance) : instance_(instance), banner_(instance) {
-    background_ = CreateSolidBrush(ToColorRef(layout::kBackground));
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APPLICATION_ICON), IMAGE_ICON,
-                                                      0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APPLICATION_ICON), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                                        LR_SHARED));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = background_;
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
-
-    const std::wstring caption = ToWString(layout::kCaptionAtCreation);
-    const UINT dpi = DpiOf(nullptr);
-    scale_ = dpi / 96.0;
-    const RECT outer = WindowRectFor(layout::ToPixels(layout::kClientWidthTwips, scale_),
-                                     layout::ToPixels(layout::kClientHeightTwips, scale_), dpi);
-    window_ = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, this);
-    if (!window_) throw AppError(L"Cannot create the main window: " + WindowsErrorText(GetLastError()) + L".");
-
-    text1_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
-                             0, 0, window_, nullptr, instance, nullptr);
-    if (!text1_) throw AppError(L"Cannot create the news box: " + WindowsErrorText(GetLastError()) + L".");
-    ApplyDpi(DpiOf(window_));
-
-    // The news box answers assistive technology through the window's object
-    // for it; everything else it does stays the EDIT control's own.
-    accessibility_ = std::make_unique<Form1Accessibility>(
-        window_, text1_, [this] { return scale_; }, [this] { PostMessageW(window_, kPressStartMessage, 0, 0); });
-    SetPropW(text1_, kOwnerProperty, this);
-    newsBoxProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1Window::NewsBoxProc)));
-}
-
-Form1Window::~Form1Window() {
-    if (window_) DestroyWindow(window_);
-    accessibility_.reset();
-    if (startFont_) DeleteObject(startFont_);
-    if (uiFont_) DeleteObject(uiFont_);
-    if (background_) DeleteObject(background_);
-}
-
-void Form1Window::SetCaption(const std::wstring& caption) { SetWindowTextW(window_, caption.c_str()); }
-
-void Form1Window::PressStart() {
-    if (startClick_) startClick_();
-}
+void Form1Window::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }
 
 void Form1Window::SetNewsText(const std::wstring& news) { SetWindowTextW(text1_, WithCrLf(news).c_str()); }
 
+void Form1Window::PressStart() {
+    if (press_) press_->Press();
+}
+
 void Form1Window::Show(int showCommand) {
-    ShowWindow(window_, showCommand);
-    UpdateWindow(window_);
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
     SetFocus(text1_);
 }
 
-// Fonts, the banner and the news box's place follow the monitor's dpi.
-void Form1Window::ApplyDpi(UINT dpi) {
-    scale_ = dpi / 96.0;
-    const layout::PixelRect image = layout::ToPixels(layout::kImage1.twips, scale_);
-    banner_.ScaleTo(image.width, image.height);
-    if (startFont_) DeleteObject(startFont_);
-    if (uiFont_) DeleteObject(uiFont_);
-
-    const layout::Font& start = layout::kLabel2.font;
-    const std::wstring face = ToWString(start.face);
-    startFont_ = CreateFontW(-layout::PointsToPixels(start.points, scale_), 0, 0, 0, start.weight, FALSE, FALSE, FALSE,
-                             ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                             DEFAULT_PITCH | FF_SWISS, face.c_str());
-
-    // The default user-interface font: the one message boxes use.
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    metrics.lfMessageFont.lfHeight = static_cast<LONG>(metrics.lfMessageFont.lfHeight * scale_ * 96.0 / DpiOf(nullptr));
-    uiFont_ = CreateFontIndirectW(&metrics.lfMessageFont);
-
-    const RECT box = ToRect(layout::ToPixels(layout::kText1.twips, scale_));
-    MoveWindow(text1_, box.left, box.top, box.right - box.left, box.bottom - box.top, TRUE);
-    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), TRUE);
-    InvalidateRect(window_, nullptr, TRUE);
+// The pointer changes at once where it is over the window, not only when it
+// next moves.
+void Form1Window::SetBusy(bool busy) {
+    busy_ = busy;
+    POINT at{};
+    if (!GetCursorPos(&at)) return;
+    const HWND under = WindowFromPoint(at);
+    if (under == Handle() || under == text1_) SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                                                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
 // Back to front, as the stacking order says; the news box, a child window,
 // is drawn by itself on top.
 void Form1Window::Paint(HDC dc) const {
     RECT client{};
-    GetClientRect(window_, &client);
-    FillRect(dc, &client, background_);
+    GetClientRect(Handle(), &client);
+    FillRect(dc, &client, background_.get());
 
     const layout::PixelRect image = layout::ToPixels(layout::kImage1.twips, scale_);
     banner_.Draw(dc, image.left, image.top);
@@ -172,7 +72,7 @@ void Form1Window::Paint(HDC dc) const {
         RECT rect = ToRect(layout::ToPixels(label.twips, scale_));
         const HGDIOBJ previous = SelectObject(dc, font);
         SetTextColor(dc, ToColorRef(label.textColor));
-        const std::wstring text = ToWString(label.text);
+        const std::wstring text(label.text);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_LEFT | DT_TOP | DT_NOPREFIX);
         SelectObject(dc, previous);
     };
@@ -180,49 +80,47 @@ void Form1Window::Paint(HDC dc) const {
         const RECT rect = ToRect(layout::ToPixels(line, scale_));
         FillRect(dc, &rect, GetSysColorBrush(static_cast<int>(layout::kLineColor.system)));
     };
-    drawLabel(layout::kLabel2, startFont_);
+    drawLabel(layout::kLabel2, startFont_.get());
     drawLine(layout::kLine1);
     drawLine(layout::kLine2);
-    drawLabel(layout::kLabel1, uiFont_);
+    drawLabel(layout::kLabel1, uiFont_.get());
 }
 
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
+        self->window_.reset(window);
     }
     auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK Form1Window::NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<Form1Window*>(GetPropW(window, kOwnerProperty));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_GETOBJECT && self->accessibility_) {
-        if (const LRESULT answer = self->accessibility_->AnswerNewsBox(wParam, lParam)) return answer;
+    if (message == WM_NCDESTROY) {
+        // Gone: nothing may reach the owner through it any more.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        (void)self->window_.release();
+        self->text1_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
     }
-    if (message == WM_NCDESTROY) RemovePropW(window, kOwnerProperty);
-    return CallWindowProcW(self->newsBoxProc_, window, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
 }
 
 LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = Handle();
     switch (message) {
     case WM_PAINT: {
         // Drawn off screen first, so nothing flickers.
         PAINTSTRUCT paint{};
-        const HDC dc = BeginPaint(window_, &paint);
+        const HDC dc = BeginPaint(window, &paint);
         RECT client{};
-        GetClientRect(window_, &client);
+        GetClientRect(window, &client);
         const HDC buffer = CreateCompatibleDC(dc);
-        const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-        const HGDIOBJ previous = SelectObject(buffer, bitmap);
+        const OwnedBitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+        const HGDIOBJ previous = SelectObject(buffer, bitmap.get());
         Paint(buffer);
         BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
         SelectObject(buffer, previous);
-        DeleteObject(bitmap);
         DeleteDC(buffer);
-        EndPaint(window_, &paint);
+        EndPaint(window, &paint);
         return 0;
     }
     case WM_PRINTCLIENT:  // PrintWindow, magnifiers and screenshots
@@ -230,22 +128,29 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;  // WM_PAINT covers every pixel
-    case WM_CTLCOLOREDIT:
-        break;  // the news box keeps the platform's own colours
+    case WM_SETCURSOR:
+        // Over the window and its news box alike (the news box asks here first).
+        if (busy_ && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(BusyCursor());
+            return TRUE;
+        }
+        break;
     case WM_LBUTTONDOWN:
-        pressedOnStart_ = layout::IsStartClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_);
-        if (pressedOnStart_) SetCapture(window_);
-        return 0;
-    case WM_LBUTTONUP: {
-        const bool click = pressedOnStart_ && layout::IsStartClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_);
-        pressedOnStart_ = false;
-        ReleaseCapture();
-        if (click) PressStart();
+    case WM_LBUTTONDBLCLK: {
+        const bool onStart = layout::IsStartClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_);
+        if (press_ && press_->PointerDown(onStart, message == WM_LBUTTONDBLCLK)) SetCapture(window);
         return 0;
     }
+    case WM_LBUTTONUP:
+        ReleaseCapture();
+        if (press_) press_->PointerUp(layout::IsStartClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_));
+        return 0;
     case kPressStartMessage:
         PressStart();
         return 0;
+    case WM_CLOSE:
+        if (press_ && !press_->Close()) return 0;  // hidden now, ended after the press
+        break;
     case WM_GETOBJECT:
         if (accessibility_) {
             if (const LRESULT answer = accessibility_->AnswerWindow(wParam, lParam)) return answer;
@@ -255,28 +160,16 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE) SetFocus(text1_);
         return 0;
     case WM_DPICHANGED: {
-        // Everything at the new scale before the window is resized, so that
-        // no paint at the old scale follows. The suggested rectangle places
-        // the window on its new monitor; its size is the layout's own at the
-        // new dpi, which the system's linear estimate may miss by a pixel.
-        const UINT dpi = HIWORD(wParam);
-        ApplyDpi(dpi);
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        const int width = layout::ToPixels(layout::kClientWidthTwips, scale_);
-        const int height = layout::ToPixels(layout::kClientHeightTwips, scale_);
-        const RECT outer = WindowRectFor(width, height, dpi);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, outer.right - outer.left,
-                     outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        // Where the frame the system drew is not the one asked about (a
-        // system that scales frames at its own dpi only), fit to the frame.
-        RECT client{};
-        GetClientRect(window_, &client);
-        if (client.right != width || client.bottom != height) {
-            SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
-                         outer.bottom - outer.top + height - client.bottom,
-                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-        }
+        const POINT at{suggested->left, suggested->top};
+        FitToDpi(HIWORD(wParam), &at);
         return 0;
+    }
+    case WM_GETDPISCALEDSIZE: {
+        // The layout's exact size at the new dpi, in place of the system's
+        // linear estimate.
+        *reinterpret_cast<SIZE*>(lParam) = OuterSize(static_cast<UINT>(wParam));
+        return TRUE;
     }
     case WM_DESTROY:
         if (accessibility_) accessibility_->Disconnect();
@@ -285,7 +178,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace velk::win32

@@ -1,15 +1,18 @@
 // The main window as a native Win32 window: the news box is a real EDIT
 // control; the banner, the labels and the lines are drawn by the window
-// itself, in the layout's stacking order, and never take the focus.
+// itself, in the layout's stacking order, and never take the focus. Clicks on
+// "Start", its press for assistive technology and closes go to the owner of
+// a press (StartPress).
 #pragma once
 
 #include "Banner.h"
 #include "Form1Accessible.h"
 #include "Form1View.h"
+#include "OwnedHandles.h"
+#include "StartPress.h"
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,42 +20,61 @@ namespace velk::win32 {
 
 class Form1Window final : public Form1View {
 public:
-    // Creates the window hidden, with the caption it was designed with.
-    explicit Form1Window(HINSTANCE instance);
+    // The dpi of a window, or of the system for none.
+    using DpiSource = UINT (*)(HWND);
+    static UINT DpiOf(HWND window);
+
+    // Creates the window hidden, with the caption it was designed with, at
+    // the layout's size for the dpi of the monitor it opens on (`dpiOf`
+    // tells it; the system's own calls unless a test says otherwise).
+    explicit Form1Window(HINSTANCE instance, DpiSource dpiOf = &DpiOf);
     ~Form1Window() override;
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
 
-    // Called for a click on "Start".
-    void SetStartClickHandler(std::function<void()> handler) { startClick_ = std::move(handler); }
+    // Where clicks on "Start", its other presses and closes go; none before.
+    void SetStartPress(StartPress* press) { press_ = press; }
+    // While a press is handled: the busy pointer over the window.
+    void SetBusy(bool busy);
 
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;
 
     // Shows the window and gives the news box the focus.
     void Show(int showCommand);
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window_.get(); }
 
 private:
+    // Posted by assistive technology's press of "Start": the press runs from
+    // the message loop, not inside the caller's request.
+    static constexpr UINT kPressStartMessage = WM_APP + 1;
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void PressStart();
+    // Fonts, the banner and the news box at `dpi`, then the window at the
+    // layout's size there, placed at `at` (its top-left corner) if given.
+    void FitToDpi(UINT dpi, const POINT* at);
     void ApplyDpi(UINT dpi);
+    // The window's outer size for the layout's client size at `dpi`.
+    SIZE OuterSize(UINT dpi) const;
     void Paint(HDC dc) const;
 
     HINSTANCE instance_;
+    DpiSource dpiOf_;
     Banner banner_;
-    HWND window_ = nullptr;
-    HWND text1_ = nullptr;
-    HFONT startFont_ = nullptr;
-    HFONT uiFont_ = nullptr;
-    HBRUSH background_ = nullptr;
+    OwnedBrush background_;
+    OwnedFont startFont_;
+    OwnedFont uiFont_;
     double scale_ = 1.0;
-    bool pressedOnStart_ = false;
-    std::function<void()> startClick_;
-    WNDPROC newsBoxProc_ = nullptr;
+    bool busy_ = false;
+    StartPress* press_ = nullptr;
     std::unique_ptr<Form1Accessibility> accessibility_;
+    WNDPROC newsBoxProc_ = nullptr;
+    // Last, so that it goes first: nothing it calls back is gone yet.
+    OwnedWindow window_;
+    HWND text1_ = nullptr;  // a child, destroyed with the window
 };
 
 }  // namespace velk::win32

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace velk::win32 {
 
 class Win32MessageBoxes final : public MessageBoxes {
@@ -13,8 +15,13 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
     void Show(const std::wstring& text, MessageIcon icon) override;
 
+    // `work` runs once the next box is on screen (after its first paint),
+    // inside its modal loop; it throws nothing. Nothing cancels it.
+    void WhenNextBoxIsUp(std::function<void()> work) { whenUp_ = std::move(work); }
+
 private:
     HWND owner_ = nullptr;
+    std::function<void()> whenUp_;
 };
 
 }  // namespace velk::win32

@@ -1,56 +1,15 @@
 // Entry of the Windows starter.
 #include "ApplicationFolder.h"
-#include "FatalError.h"
-#include "Form1Window.h"
-#include "Launcher.h"
 #include "ProgramStart.h"
 #include "SocketLayer.h"
+#include "Starter.h"
+#include "WaitingSocketLayer.h"
+#include "Win32EventThreadWait.h"
 #include "Win32MessageBoxes.h"
 
-#include <objbase.h>
 #include <windows.h>
 
-#include <optional>
-
 namespace {
-
-// Builds the window, runs its load event, shows it and runs the event loop.
-// An error that leaves an event handler is reported while the window still
-// exists (destroying it first would post the quit message that closes the
-// error box at once), and the exit status is then 1.
-int Run(HINSTANCE instance, int showCommand, velk::win32::Win32MessageBoxes& messages) {
-    std::optional<velk::win32::Form1Window> form;
-    std::optional<velk::Launcher> launcher;
-    bool failed = false;
-    try {
-        form.emplace(instance);
-        launcher.emplace(*form, messages,
-                         velk::LauncherPlatform{velk::ApplicationFolder, velk::PlatformSocketLayer(),
-                                                velk::PlatformProgramStarter()});
-        launcher->HandleLoad();
-    } catch (const std::exception& error) {
-        velk::ReportFatalError(messages, error);
-        return 1;
-    }
-    form->SetStartClickHandler([&] {
-        try {
-            launcher->HandleStartClick();
-        } catch (const std::exception& error) {
-            velk::ReportFatalError(messages, error);
-            failed = true;
-            DestroyWindow(form->Handle());
-        }
-    });
-    messages.SetOwner(form->Handle());
-    form->Show(showCommand);
-
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return failed ? 1 : static_cast<int>(message.wParam);
-}
 
 // The starter lives in a game folder that players can write to: no DLL is
 // ever to be loaded from there. SetDefaultDllDirectories is looked up, as
@@ -67,9 +26,12 @@ void RestrictDllSearch() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     RestrictDllSearch();
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     velk::win32::Win32MessageBoxes messages;
-    const int status = Run(instance, showCommand, messages);
-    if (SUCCEEDED(com)) CoUninitialize();
-    return status;
+    // Name lookups are waited for with the window painted and closable.
+    velk::win32::Win32EventThreadWait wait;
+    velk::WaitingSocketLayer sockets(velk::PlatformSocketLayer(), wait);
+    velk::win32::Starter starter(instance, messages,
+                                 {velk::ApplicationFolder, sockets, velk::PlatformProgramStarter()});
+    if (!starter.Start(showCommand)) return 1;
+    return starter.Run();
 }

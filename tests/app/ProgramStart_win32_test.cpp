@@ -28,18 +28,34 @@ std::vector<std::string> WaitForRecord(const std::filesystem::path& log) {
     }
 }
 
-TEST(Win32ProgramStart, QuotesTheProgramAndAsksForAMinimizedWindow) {
+TEST(Win32ProgramStart, QuotesTheProgramAndAsksForAMinimizedWindowInItsFolder) {
     test::TempFolder temp;
     const auto folder = temp.Path() / L"Velk Game \u00DC";
     std::filesystem::create_directory(folder);
     std::filesystem::copy_file(VELK_STAND_IN_CLIENT, folder / "velk.exe");
+    std::filesystem::current_path(std::filesystem::temp_directory_path());  // the starter run from elsewhere
 
     PlatformProgramStarter().Start(folder / "velk.exe", L"127.0.0.1:8 00", WindowState::MinimizedWithFocus);
 
     const auto lines = WaitForRecord(folder / "velk.log");
-    ASSERT_EQ(lines.size(), 3u) << testing::PrintToString(lines);
+    ASSERT_EQ(lines.size(), 4u) << testing::PrintToString(lines);
     EXPECT_EQ(lines[0], "cmd:\"" + ToUtf8((folder / "velk.exe").native()) + "\" 127.0.0.1:8 00");
     EXPECT_EQ(lines[1], "show:2");
+    EXPECT_EQ(lines[2], "cwd:" + ToUtf8(folder.native()));
+}
+
+TEST(Win32ProgramStart, StartsAClientInAFolderDeeperThanMaxPath) {
+    test::TempFolder temp;
+    std::filesystem::path folder = temp.Path();
+    while (folder.native().size() < 290) folder /= L"Velk Game Folder";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(VELK_STAND_IN_CLIENT, folder / "velk.exe");
+
+    PlatformProgramStarter().Start(folder / "velk.exe", L"127.0.0.1:800", WindowState::MinimizedWithFocus);
+
+    const auto lines = WaitForRecord(folder / "velk.log");
+    ASSERT_EQ(lines.size(), 4u) << testing::PrintToString(lines);
+    EXPECT_TRUE(lines[0].ends_with("\" 127.0.0.1:800")) << lines[0];
 }
 
 TEST(Win32ProgramStart, AMissingClientIsReportedByName) {

@@ -1,6 +1,7 @@
 #include "AppError.h"
 #include "LocaleCodePage.h"
 #include "TextCodec.h"
+#include "WindowsPath.h"
 
 #include "support/RowName.h"
 
@@ -102,6 +103,27 @@ TEST(CodePageDecode, NoSyntaxByteIsEverASecondByte) {
         }
     }
 }
+
+struct PathCase {
+    const char* name;
+    std::wstring path;
+    std::wstring extended;
+};
+
+class WindowsPaths : public testing::TestWithParam<PathCase> {};
+
+TEST_P(WindowsPaths, TakeTheirExtendedLengthForm) { EXPECT_EQ(ExtendedLengthPath(GetParam().path), GetParam().extended); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WindowsPaths,
+    testing::Values(PathCase{"Drive", L"C:\\Games\\Velk\\config.ini", L"\\\\?\\C:\\Games\\Velk\\config.ini"},
+                    PathCase{"ForwardSlashes", L"d:/Games/Velk", L"\\\\?\\d:\\Games\\Velk"},
+                    PathCase{"Share", L"\\\\server\\games\\velk.exe", L"\\\\?\\UNC\\server\\games\\velk.exe"},
+                    PathCase{"AlreadyExtended", L"\\\\?\\C:\\Velk", L"\\\\?\\C:\\Velk"},
+                    PathCase{"Device", L"\\\\.\\pipe\\velk", L"\\\\.\\pipe\\velk"},
+                    PathCase{"Relative", L"Velk\\config.ini", L"Velk\\config.ini"},
+                    PathCase{"DriveRelative", L"C:config.ini", L"C:config.ini"}),
+    test::RowName());
 
 struct LocaleCase {
     const char* name;

@@ -6,7 +6,7 @@
 # Notepad saves it); "Start" starts the client as
 # "<folder>\velk.exe" 127.0.0.1:<port>, minimized; the banner starts nothing;
 # titles saved in the code page of the player's language read right under
-# that locale (Cyrillic, Japanese);
+# that locale (Cyrillic, Japanese); a folder 300 characters deep works;
 # without config.ini, or with one that is a link to /dev/zero, an error box
 # and a non-zero exit. Keeps a screenshot.
 # Usage: win32_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe SCREENSHOT_DIR
@@ -77,6 +77,23 @@ legacy_title() {  # legacy_title NAME LOCALE TITLE_BYTES TITLE
 }
 legacy_title Cyrillic ru_RU.UTF-8 $'\xd1\xe5\xf0\xe2\xe5\xf0 \xc2\xe5\xeb\xfc\xec\xe0\xf0\xea' "Сервер Вельмарк"
 legacy_title Japanese ja_JP.UTF-8 $'\x93\xfa\x96\x7b\x8c\xea\x83\x54\x81\x5b\x83\x6f\x81\x5b' "日本語サーバー"
+
+# A game folder deeper than MAX_PATH: its Windows path 300 characters long.
+# The starter reads its settings there and shows its window. (A click cannot
+# be shown here: Wine 8 cannot start any program from a program that lives
+# that deep; the start from such a folder is tested in process.)
+long="$work/Long"
+while [ $((${#long} + 2)) -lt 285 ]; do long="$long/Velk Game Folder"; done
+long="$long/$(printf 'x%.0s' $(seq $((300 - 2 - ${#long} - 1))))"
+mkdir -p "$long"
+cp "$loader" "$long/"
+printf 'localhost,7005\r\nDeep Folder\r\nnews\r\n' >"$long/config.ini"
+check "the long folder's Windows path has 300 characters" test $((${#long} + 2)) -eq 300
+launch "$long"
+box=$(wait_for_window '^Project1$' 60) && dismiss_box "$box" || true
+check "in a folder 300 characters deep, the starter reads its settings" wait_for_window '^Deep Folder$' 30
+kill "$starter_pid" 2>/dev/null || true
+end_starter
 
 game_folder "No Settings"
 game_folder "Endless Settings"

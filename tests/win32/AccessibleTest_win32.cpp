@@ -4,6 +4,7 @@
 // same hit test as a click, and "Press" on Start doing what a click does.
 #include "Form1Layout.h"
 #include "Form1Window.h"
+#include "support/Fakes.h"
 
 #include <windows.h>
 
@@ -45,7 +46,7 @@ class Form1WindowAccessible : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_HRESULT_SUCCEEDED(kComStarted);
-        form_.SetStartClickHandler([this] { ++clicks_; });
+        form_.SetStartPress(&press_);
         form_.SetCaption(L"My Server");
         form_.Show(SW_SHOWNORMAL);
         PumpMessages();
@@ -81,6 +82,10 @@ protected:
     Form1Window form_{GetModuleHandleW(nullptr)};
     IAccessible* client_ = nullptr;
     int clicks_ = 0;
+    test::EventLog log_;
+    test::FakeMessageBoxes boxes_{log_};
+    test::FakePressFrontEnd frontEnd_{log_};
+    StartPress press_{[this] { ++clicks_; }, boxes_, frontEnd_};
 };
 
 TEST_F(Form1WindowAccessible, NamesTheWindowAndItsControlsFromTheTable) {

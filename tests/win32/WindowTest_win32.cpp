@@ -1,8 +1,9 @@
 // The Windows starter's window built in process and driven by its messages:
-// moved to a monitor of another dpi (WM_DPICHANGED), it takes the layout's
-// size there, draws everything at the new scale and hit-tests "Start" at it.
+// made on, or moved to, a monitor of another dpi, it takes the layout's size
+// there, draws everything at the new scale and hit-tests "Start" at it.
 #include "Form1Layout.h"
 #include "Form1Window.h"
+#include "support/Fakes.h"
 
 #include <windows.h>
 
@@ -64,7 +65,7 @@ constexpr std::uint32_t kBackground = 0x010042;
 class Form1WindowDpi : public testing::Test {
 protected:
     void SetUp() override {
-        form_.SetStartClickHandler([this] { ++clicks_; });
+        form_.SetStartPress(&press_);
         form_.Show(SW_SHOWNORMAL);
     }
     void MoveToDpi(UINT dpi, RECT suggested) {
@@ -77,6 +78,10 @@ protected:
 
     Form1Window form_{GetModuleHandleW(nullptr)};
     int clicks_ = 0;
+    test::EventLog log_;
+    test::FakeMessageBoxes boxes_{log_};
+    test::FakePressFrontEnd frontEnd_{log_};
+    StartPress press_{[this] { ++clicks_; }, boxes_, frontEnd_};
 };
 
 TEST_F(Form1WindowDpi, TakesTheLayoutsSizeWhereTheSystemSuggests) {
@@ -157,6 +162,40 @@ TEST_F(Form1WindowDpi, HitTestsStartAtTheNewScale) {
         ClickAt(row.x, row.y);
         EXPECT_EQ(clicks_, row.clicks) << "at " << row.x << "," << row.y;
     }
+    // A double-click: its second press comes as WM_LBUTTONDBLCLK.
+    clicks_ = 0;
+    ClickAt(start.left, start.top);
+    SendMessageW(form_.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(start.left, start.top));
+    SendMessageW(form_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(start.left, start.top));
+    EXPECT_EQ(clicks_, 1) << "a double-click is one press";
+}
+
+// The monitor's dpi as a test sets it; the system's stays 96.
+UINT monitorDpi = 96;
+UINT MonitorDpi(HWND window) { return window ? monitorDpi : 96u; }
+
+TEST(Form1WindowCreated, OnAMonitorOfAnotherDpiTakesTheLayoutsSizeThere) {
+    for (const UINT dpi : {120u, 144u, 192u}) {
+        monitorDpi = dpi;
+        const Form1Window form(GetModuleHandleW(nullptr), &MonitorDpi);
+        const double scale = dpi / 96.0;
+        RECT client{};
+        GetClientRect(form.Handle(), &client);
+        EXPECT_EQ(client.right, layout::ToPixels(layout::kClientWidthTwips, scale)) << "dpi " << dpi;
+        EXPECT_EQ(client.bottom, layout::ToPixels(layout::kClientHeightTwips, scale)) << "dpi " << dpi;
+        const HWND newsBox = FindWindowExW(form.Handle(), nullptr, L"EDIT", nullptr);
+        RECT box{};
+        GetClientRect(newsBox, &box);
+        EXPECT_GT(box.right, 185) << "the news box at dpi " << dpi;
+    }
+    // Asked for its size at a dpi, it answers with the layout's, frame and all.
+    const Form1Window form(GetModuleHandleW(nullptr));
+    RECT outer{};
+    GetWindowRect(form.Handle(), &outer);
+    SIZE size{};
+    EXPECT_TRUE(SendMessageW(form.Handle(), WM_GETDPISCALEDSIZE, 96, reinterpret_cast<LPARAM>(&size)));
+    EXPECT_EQ(size.cx, outer.right - outer.left);
+    EXPECT_EQ(size.cy, outer.bottom - outer.top);
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+// The Windows starter's run: the load event with its welcome box, the main
+// window built while the box is on screen (nothing of it is seen before),
+// presses of "Start" through one owner of a press, and the message loop.
+#pragma once
+
+#include "Form1Window.h"
+#include "Launcher.h"
+#include "StartPress.h"
+#include "Win32MessageBoxes.h"
+
+#include <exception>
+#include <optional>
+#include <string>
+
+namespace velk::win32 {
+
+class Starter final : public Form1View, public PressFrontEnd {
+public:
+    Starter(HINSTANCE instance, Win32MessageBoxes& messages, LauncherPlatform platform,
+            Form1Window::DpiSource dpiOf = &Form1Window::DpiOf);
+    ~Starter() override;
+    Starter(const Starter&) = delete;
+    Starter& operator=(const Starter&) = delete;
+
+    // Runs the load event and shows the window. False when an error ended the
+    // start; it has been reported and the window was never shown.
+    bool Start(int showCommand);
+
+    // Dispatches the thread's messages until the window is gone; the exit
+    // status: 1 after an error that ended the starter, else 0.
+    int Run();
+
+    Form1Window* Window() { return form_ ? &*form_ : nullptr; }
+
+private:
+    // Form1View: kept until the window exists, then handed to it.
+    void SetCaption(const std::wstring& caption) override;
+    void SetNewsText(const std::wstring& news) override;
+    // PressFrontEnd
+    void ShowBusy(bool busy) override;
+    void DiscardInput() override;
+    void HideWindow() override;
+    void End(int status) override;
+
+    // COM and the window; an error is kept for the caller (it may run inside
+    // the welcome box's modal loop, which no exception may cross).
+    void Build() noexcept;
+
+    HINSTANCE instance_;
+    Win32MessageBoxes& messages_;
+    Form1Window::DpiSource dpiOf_;
+    Launcher launcher_;
+    StartPress press_;
+    std::wstring caption_;
+    std::wstring news_;
+    bool comStarted_ = false;
+    std::exception_ptr buildError_;
+    std::optional<Form1Window> form_;
+    int status_ = 0;
+};
+
+}  // namespace velk::win32
