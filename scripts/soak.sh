@@ -44,7 +44,9 @@ wait_until 10 started 1 || true
 sleep 0.5
 read -r fds_before zombies_before rss_before < <(snapshot)
 
-xdotool mousemove --window "$window" 100 60 click --repeat "$clicks" --delay 40 1
+# Half a second apart, beyond the double-click time (400 ms): each click is
+# one press, as a player's clicks are.
+xdotool mousemove --window "$window" 100 60 click --repeat "$clicks" --delay 500 1
 wait_until 60 started $((clicks + 1)) || true
 sleep 1
 read -r fds_after zombies_after rss_after < <(snapshot)
