@@ -86,16 +86,24 @@ struct Font {
 inline constexpr Font kDefaultFont{L"", 0, 400};
 
 // What assistive technology (screen readers) is told of a control: its role,
-// its name and description, and the control it labels, if any. What is drawn
-// and clicked stays as above; only "Start" has an action, the same as a click.
+// its name and description, the control it labels, if any, and the key that
+// presses it. What is drawn and clicked stays as above; only "Start" has an
+// action, the same as a click.
 enum class AccessibleRole { Frame, PushButton, StaticText, EditableText, Graphic };
 
 struct Accessible {
     AccessibleRole role;
     std::wstring_view name;
     std::wstring_view description;
-    std::string_view labels;  // the control this one is the heading of
+    std::string_view labels;            // the control this one is the heading of
+    std::wstring_view keyboardShortcut = L"";  // "Alt+" and the control's access key
 };
+
+// The access key of a control: the letter of its shortcut, underlined in its
+// text where keyboard cues are shown; 0 for none.
+constexpr wchar_t AccessKeyOf(const Accessible& accessible) {
+    return accessible.keyboardShortcut.empty() ? L'\0' : accessible.keyboardShortcut.back();
+}
 
 inline constexpr std::wstring_view kPressAction = L"Press";
 // The window is a frame named by its caption.
@@ -109,7 +117,7 @@ struct Control {
     Font font;
     Color textColor;
     bool transparent;  // the background shows through around the text
-    int tabIndex;      // -1: never takes the focus
+    int tabIndex;      // -1: never takes the focus; else its place in the tab order
     Accessible accessible;
 };
 
@@ -120,9 +128,12 @@ inline constexpr Control kText1{"Text1", ControlKind::TextBox, {7810, 240, 2780,
 inline constexpr Control kLabel1{"Label1", ControlKind::Label, {8040, 0, 1095, 255}, L"News",
                                  kDefaultFont, System(SystemColor::ButtonText), true, -1,
                                  {AccessibleRole::StaticText, L"News", L"", "Text1"}};
+// "Start" follows the news box in the tab order, so that a player without a
+// mouse can reach it; its focus cue and access key show only once the
+// keyboard is used.
 inline constexpr Control kLabel2{"Label2", ControlKind::Label, {1320, 720, 855, 375}, L"Start",
-                                 {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText), true, -1,
-                                 {AccessibleRole::PushButton, L"Start", L"Starts the game client", ""}};
+                                 {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText), true, 3,
+                                 {AccessibleRole::PushButton, L"Start", L"Starts the game client", "", L"Alt+S"}};
 // The banner, unscaled; its leftmost 24 columns lie outside the window.
 inline constexpr Control kImage1{"Image1", ControlKind::Picture, {-360, 0, 8070, 1845}, L"",
                                  kDefaultFont, System(SystemColor::WindowText), false, -1,
@@ -131,6 +142,11 @@ inline constexpr Control kImage1{"Image1", ControlKind::Picture, {-360, 0, 8070,
 // The controls assistive technology is shown, in reading order: the banner
 // with "Start" on it, then the news column. The lines are not among them.
 inline constexpr std::array<const Control*, 4> kAccessibleControls{&kImage1, &kLabel2, &kLabel1, &kText1};
+
+// The controls that take the focus, in tab order: the news box (which has it
+// when the window is first shown), then "Start".
+inline constexpr std::array<const Control*, 2> kTabOrder{&kText1, &kLabel2};
+static_assert(kText1.tabIndex < kLabel2.tabIndex);
 
 // ---- Lines -----------------------------------------------------------------
 

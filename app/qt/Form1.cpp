@@ -3,9 +3,12 @@
 #include "Form1Accessible.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
+#include "StartLabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QWindow>
 #include <QLabel>
 #include <QMouseEvent>
@@ -82,10 +85,11 @@ Widget* Place(Widget* widget, const layout::Control& control) {
 
 // Labels draw their text from the top-left corner, without margins, in their
 // own font and colour; transparent ones let what lies below show around it.
-QLabel* MakeLabel(const layout::Control& control, QWidget* parent) {
+template <typename Label = QLabel>
+Label* MakeLabel(const layout::Control& control, QWidget* parent) {
     // Named before its text is set: setting the text lets accessibility make
     // the label's interface, which must know which control it is.
-    auto* label = Place(new QLabel(parent), control);
+    auto* label = Place(new Label(parent), control);
     label->setText(ToQString(control.text));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(false);
@@ -121,7 +125,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     image1_->setPixmap(QPixmap(QStringLiteral(":/assets/banner.jpg")));
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label2_ = MakeLabel(layout::kLabel2, this);
+    label2_ = MakeLabel<StartLabel>(layout::kLabel2, this);
+    label2_->SetPressHandler([this] { PressStart(); });
     line1_ = new LineWidget(layout::kLine1, this);
     line2_ = new LineWidget(layout::kLine2, this);
     label1_ = MakeLabel(layout::kLabel1, this);
@@ -131,8 +136,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text1_->setTabChangesFocus(true);
-    // The only control that takes the focus, so it has it when first shown.
+    // The first in the tab order, so it has the focus when first shown;
+    // "Start" follows it. Its access key presses it from anywhere.
     text1_->setFocus();
+    setTabOrder(text1_, label2_);
+    auto* accessKey = new QShortcut(QKeySequence(ToQString(layout::kLabel2.accessible.keyboardShortcut)), this);
+    connect(accessKey, &QShortcut::activated, this, [this] { PressStart(); });
+    // Alt shows the access key, as Windows shows it.
+    text1_->installEventFilter(this);
+    label2_->installEventFilter(this);
 
     // What assistive technology is told, from the layout table.
     for (const layout::Control* control : layout::kAccessibleControls) {
@@ -150,6 +162,13 @@ Form1::~Form1() = default;
 
 void Form1::PressStart() {
     if (press_) press_->Press();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) {
+        label2_->ShowAccessKey();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 namespace {

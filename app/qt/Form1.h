@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Form1View.h"
+#include "StartLabel.h"
 #include "StartPress.h"
 
 #include <QWidget>
@@ -38,7 +39,7 @@ public:
 
     QPlainTextEdit* Text1() const { return text1_; }
     QLabel* Label1() const { return label1_; }
-    QLabel* Label2() const { return label2_; }
+    StartLabel* Label2() const { return label2_; }
     QWidget* Line1() const { return line1_; }
     QWidget* Line2() const { return line2_; }
     QLabel* Image1() const { return image1_; }
@@ -48,6 +49,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool IsOnStart(const QMouseEvent& event) const;
@@ -55,7 +57,7 @@ private:
     StartPress* press_ = nullptr;
     std::unique_ptr<QObject> inputHold_;
     QLabel* image1_;
-    QLabel* label2_;
+    StartLabel* label2_;
     QWidget* line1_;
     QWidget* line2_;
     QLabel* label1_;

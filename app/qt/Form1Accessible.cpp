@@ -99,7 +99,10 @@ public:
         QMetaObject::invokeMethod(form_, [form = form_] { form->PressStart(); }, Qt::QueuedConnection);
     }
 
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        if (action != pressAction()) return {};
+        return {ToQString(layout::kLabel2.accessible.keyboardShortcut)};
+    }
 
 private:
     Form1* form_;

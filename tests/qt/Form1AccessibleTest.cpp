@@ -66,7 +66,10 @@ TEST(Form1Accessible, PressingStartStartsTheClientAndLeavesTheFocus) {
     QAccessibleInterface* start = QAccessible::queryAccessibleInterface(rig.starter.Window().Label2());
     ASSERT_NE(start->actionInterface(), nullptr);
     EXPECT_EQ(start->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-    EXPECT_FALSE(start->state().focusable);
+    EXPECT_EQ(start->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+              QStringList{QStringLiteral("Alt+S")});
+    EXPECT_TRUE(start->state().focusable);
+    EXPECT_FALSE(start->state().focused);
 
     start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();

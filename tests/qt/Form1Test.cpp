@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -146,6 +147,62 @@ TEST(StarterClickFailure, ReportsAClientThatDoesNotStartAndEnds) {
     EXPECT_EQ(rig.log, (test::EventLog{L"startup 257",
                                        L"error box: Cannot start the game client: file not found. [window visible]",
                                        L"end 1"}));
+}
+
+// A player without a mouse: Tab leads from the news box to "Start" and back,
+// Return and Space press it there, Alt+S from anywhere; Return in the news
+// box is a line end, not a press.
+struct KeyCase {
+    const char* name;
+    std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+    int starts;
+    const char* focusAfter;
+};
+
+class StarterKeys : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(StarterKeys, PressStartOnceOrNot) {
+    StarterRig rig;
+    rig.StartShown();
+    Form1& form = rig.starter.Window();
+
+    for (const auto& [key, modifiers] : GetParam().keys) QTest::keyClick(form.windowHandle(), key, modifiers);
+
+    const auto starts = std::count_if(rig.log.begin(), rig.log.end(), [](const std::wstring& line) { return line.starts_with(L"start "); });
+    EXPECT_EQ(starts, GetParam().starts) << testing::PrintToString(rig.log);
+    ASSERT_NE(form.focusWidget(), nullptr);
+    EXPECT_EQ(form.focusWidget()->objectName(), QString::fromLatin1(GetParam().focusAfter));
+}
+
+constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
+INSTANTIATE_TEST_SUITE_P(
+    Table, StarterKeys,
+    testing::Values(KeyCase{"TabThenReturn", {{Qt::Key_Tab, kNone}, {Qt::Key_Return, kNone}}, 1, "Label2"},
+                    KeyCase{"TabThenSpace", {{Qt::Key_Tab, kNone}, {Qt::Key_Space, kNone}}, 1, "Label2"},
+                    KeyCase{"BacktabThenEnter", {{Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Enter, Qt::KeypadModifier}}, 1,
+                            "Label2"},
+                    KeyCase{"AltS", {{Qt::Key_S, Qt::AltModifier}}, 1, "Text1"},
+                    KeyCase{"ReturnInTheNewsBox", {{Qt::Key_Return, kNone}}, 0, "Text1"},
+                    KeyCase{"TabTwiceThenReturn", {{Qt::Key_Tab, kNone}, {Qt::Key_Tab, kNone}, {Qt::Key_Return, kNone}}, 0,
+                            "Text1"},
+                    KeyCase{"OtherKeysOnStart", {{Qt::Key_Tab, kNone}, {Qt::Key_S, kNone}, {Qt::Key_Return, Qt::ControlModifier}}, 0,
+                            "Label2"}),
+    test::RowName());
+
+// The focus frame and the access key show only once the keyboard is used:
+// a mouse player's window stays as designed.
+TEST(StarterKeys, ShowTheKeyboardCuesOnlyOnceAKeyIsUsed) {
+    StarterRig rig;
+    rig.StartShown();
+    Form1& form = rig.starter.Window();
+    const QImage before = form.grab().toImage();
+    rig.ClickAt({100, 60});
+    EXPECT_FALSE(form.Label2()->KeyboardCuesShown());
+    EXPECT_EQ(form.grab().toImage(), before) << "the window changed for a mouse player";
+
+    QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+    EXPECT_TRUE(form.Label2()->KeyboardCuesShown());
+    EXPECT_NE(form.grab().toImage(), before) << "no focus frame around Start";
 }
 
 // While a lookup waits on its thread, the window paints and can be closed,

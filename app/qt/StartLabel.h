@@ -1,0 +1,38 @@
+// "Start" as a keyboard player meets it: the label is reached by Tab and
+// pressed by Return or Space. Its focus frame and the underline of its access
+// key show only once the keyboard has been used, and the underline only where
+// the style shows access keys; a mouse player never sees either.
+#pragma once
+
+#include <QLabel>
+
+#include <functional>
+
+namespace velk::qt {
+
+class StartLabel final : public QLabel {
+public:
+    explicit StartLabel(QWidget* parent);
+
+    // What Return and Space do while it has the focus.
+    void SetPressHandler(std::function<void()> press) { press_ = std::move(press); }
+
+    // The keyboard has been used: from now on the focus frame (after a move
+    // of the focus by key) and the access key's underline (after Alt).
+    void ShowFocusCue();
+    void ShowAccessKey();
+    bool KeyboardCuesShown() const { return focusCue_ || accessKeyCue_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    std::function<void()> press_;
+    bool focusCue_ = false;
+    bool accessKeyCue_ = false;
+};
+
+}  // namespace velk::qt
