@@ -1,12 +1,6 @@
 #include "Form1Accessible.h"
 
-#include "Form1Layout.h"
-#include "HitTest.h"
-#include "NewsBoxAccessible.h"
 #include "SystemLibrary_win32.h"
-
-#include <functional>
-#include <string>
 
 namespace velk::win32 {
 namespace {
@@ -31,255 +25,11 @@ private:
     }
 };
 
-long ToRole(layout::AccessibleRole role) {
-    switch (role) {
-    case layout::AccessibleRole::Frame:
-        return ROLE_SYSTEM_WINDOW;
-    case layout::AccessibleRole::PushButton:
-        return ROLE_SYSTEM_PUSHBUTTON;
-    case layout::AccessibleRole::StaticText:
-        return ROLE_SYSTEM_STATICTEXT;
-    case layout::AccessibleRole::EditableText:
-        return ROLE_SYSTEM_TEXT;
-    case layout::AccessibleRole::Graphic:
-        break;
-    }
-    return ROLE_SYSTEM_GRAPHIC;
-}
-
-// Child ids: CHILDID_SELF (0) for the client area itself, then 1, 2, ... for
-// the table's accessible controls in reading order.
-constexpr long kChildCount = static_cast<long>(layout::kAccessibleControls.size());
-
-const layout::Control* ControlOf(const VARIANT& child) {
-    if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > kChildCount) return nullptr;
-    return layout::kAccessibleControls[static_cast<std::size_t>(child.lVal - 1)];
-}
-
-long IdOf(const layout::Control& control) {
-    for (long i = 0; i < kChildCount; ++i) {
-        if (layout::kAccessibleControls[static_cast<std::size_t>(i)] == &control) return i + 1;
-    }
-    return CHILDID_SELF;
-}
-
 }  // namespace
 
-// The client area: the table's controls as simple elements, but the news box,
-// which is an object of its own.
-class ClientAccessible final : public AccessibleBase {
-public:
-    ClientAccessible(HWND window, HWND newsBox, IAccessible* standard, NewsBoxAccessible* news,
-                     std::function<double()> scale, std::function<void()> press)
-        : window_(window), newsBox_(newsBox), standard_(standard), news_(news), scale_(std::move(scale)),
-          press_(std::move(press)) {
-        news_->AddRef();
-    }
-    ~ClientAccessible() override {
-        news_->Release();
-        standard_->Release();
-    }
-
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return connected_ ? standard_->get_accParent(parent) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!count) return E_POINTER;
-        *count = kChildCount;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!object) return E_POINTER;
-        *object = nullptr;
-        const layout::Control* control = ControlOf(child);
-        if (!control) return E_INVALIDARG;
-        if (control != &layout::kText1) return S_FALSE;  // a simple element
-        return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(object));
-    }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!name) return E_POINTER;
-        *name = nullptr;
-        if (IsSelf(child)) {
-            // The window's caption, as the standard client area gives it.
-            std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-            caption.resize(static_cast<std::size_t>(GetWindowTextW(window_, caption.data(), static_cast<int>(caption.size()))));
-            *name = ToBstr(caption);
-            return S_OK;
-        }
-        const layout::Control* control = ControlOf(child);
-        if (!control) return E_INVALIDARG;
-        *name = ToBstr(control->accessible.name);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (ControlOf(child) == &layout::kText1) return news_->get_accValue(Self(), value);
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!text) return E_POINTER;
-        *text = nullptr;
-        const layout::Control* control = ControlOf(child);
-        if (!control || control->accessible.description.empty()) return S_FALSE;
-        *text = ToBstr(control->accessible.description);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!role) return E_POINTER;
-        if (IsSelf(child)) return standard_->get_accRole(child, role);
-        const layout::Control* control = ControlOf(child);
-        if (!control) return E_INVALIDARG;
-        VariantInit(role);
-        role->vt = VT_I4;
-        role->lVal = ToRole(control->accessible.role);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!state) return E_POINTER;
-        if (IsSelf(child)) return standard_->get_accState(child, state);
-        const layout::Control* control = ControlOf(child);
-        if (!control) return E_INVALIDARG;
-        if (control == &layout::kText1) return news_->get_accState(Self(), state);
-        VariantInit(state);
-        state->vt = VT_I4;
-        // "Start" is pressed, never focused; the others are only read.
-        state->lVal = control == &layout::kLabel2 ? 0 : STATE_SYSTEM_READONLY;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override {
-        if (help) *help = nullptr;
-        return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long* topic) override {
-        if (file) *file = nullptr;
-        if (topic) *topic = 0;
-        return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* keys) override {
-        if (keys) *keys = nullptr;
-        return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!child) return E_POINTER;
-        VariantInit(child);
-        const HWND focus = GetFocus();
-        if (focus == newsBox_) {
-            child->vt = VT_DISPATCH;
-            return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(&child->pdispVal));
-        }
-        if (focus != window_) return S_FALSE;
-        child->vt = VT_I4;
-        child->lVal = CHILDID_SELF;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-        if (children) VariantInit(children);
-        return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!action) return E_POINTER;
-        *action = nullptr;
-        if (ControlOf(child) != &layout::kLabel2) return DISP_E_MEMBERNOTFOUND;
-        *action = ToBstr(layout::kPressAction);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override {
-        return connected_ ? DISP_E_MEMBERNOTFOUND : RPC_E_DISCONNECTED;
-    }
-    // In screen pixels: the control's scaled rectangle, as much of it as lies
-    // in the client area (the banner begins left of it).
-    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!left || !top || !width || !height) return E_POINTER;
-        if (IsSelf(child)) return standard_->accLocation(left, top, width, height, child);
-        const layout::Control* control = ControlOf(child);
-        if (!control) return E_INVALIDARG;
-        const layout::PixelRect r = layout::ToPixels(control->twips, scale_());
-        RECT client{};
-        GetClientRect(window_, &client);
-        RECT rect{r.left, r.top, r.left + r.width, r.top + r.height};
-        IntersectRect(&rect, &rect, &client);
-        MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        *left = rect.left;
-        *top = rect.top;
-        *width = rect.right - rect.left;
-        *height = rect.bottom - rect.top;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!end) return E_POINTER;
-        VariantInit(end);
-        long id = 0;
-        if (IsSelf(start) && direction == NAVDIR_FIRSTCHILD) {
-            id = 1;
-        } else if (IsSelf(start) && direction == NAVDIR_LASTCHILD) {
-            id = kChildCount;
-        } else if (ControlOf(start) && (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT)) {
-            id = start.lVal + 1;
-        } else if (ControlOf(start) && (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT)) {
-            id = start.lVal - 1;
-        } else if (IsSelf(start)) {
-            return standard_->accNavigate(direction, start, end);
-        } else {
-            return E_INVALIDARG;
-        }
-        if (id < 1 || id > kChildCount) return S_FALSE;
-        end->vt = VT_I4;
-        end->lVal = id;
-        return S_OK;
-    }
-    // The same hit test as a click; the news box answers as its own object.
-    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!child) return E_POINTER;
-        VariantInit(child);
-        POINT at{x, y};
-        ScreenToClient(window_, &at);
-        RECT client{};
-        GetClientRect(window_, &client);
-        if (!PtInRect(&client, at)) return S_FALSE;
-        const layout::PixelRect box = layout::ToPixels(layout::kText1.twips, scale_());
-        if (box.Contains(at.x, at.y)) {
-            child->vt = VT_DISPATCH;
-            return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(&child->pdispVal));
-        }
-        child->vt = VT_I4;
-        child->lVal = CHILDID_SELF;
-        const std::string_view name = layout::DrawnElementAt(at.x, at.y, scale_());
-        for (const layout::Control* control : layout::kAccessibleControls) {
-            if (control->name == name) child->lVal = IdOf(*control);
-        }
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (ControlOf(child) != &layout::kLabel2) return DISP_E_MEMBERNOTFOUND;
-        press_();
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
-
-private:
-    HWND window_;
-    HWND newsBox_;
-    IAccessible* standard_;
-    NewsBoxAccessible* news_;
-    std::function<double()> scale_;
-    std::function<void()> press_;
-};
-
-Form1Accessibility::Form1Accessibility(HWND window, HWND newsBox, std::function<double()> scale,
-                                       std::function<void()> press) {
+Form1Accessibility::Form1Accessibility(ClientSide side) {
+    const HWND window = side.window;
+    const HWND newsBox = side.newsBox;
     const Oleacc& oleacc = Oleacc::Get();
     if (!oleacc.createStdAccessibleObject || !oleacc.lresultFromObject) return;  // no accessibility here
     IAccessible* standardClient = nullptr;
@@ -294,7 +44,7 @@ Form1Accessibility::Form1Accessibility(HWND window, HWND newsBox, std::function<
         return;
     }
     newsBox_ = new NewsBoxAccessible(standardNewsBox);
-    client_ = new ClientAccessible(window, newsBox, standardClient, newsBox_, std::move(scale), std::move(press));
+    client_ = MakeClientAccessible(standardClient, newsBox_, std::move(side));
 }
 
 Form1Accessibility::~Form1Accessibility() {
@@ -311,6 +61,10 @@ LRESULT Form1Accessibility::AnswerWindow(WPARAM wParam, LPARAM lParam) {
 LRESULT Form1Accessibility::AnswerNewsBox(WPARAM wParam, LPARAM lParam) {
     if (!newsBox_ || static_cast<LONG>(lParam) != OBJID_CLIENT) return 0;
     return Oleacc::Get().lresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(newsBox_));
+}
+
+void Form1Accessibility::NotifyStartFocused(HWND window) {
+    if (client_) NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, StartChildId());
 }
 
 void Form1Accessibility::Disconnect() {

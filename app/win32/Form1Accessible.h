@@ -1,26 +1,19 @@
-// The main window's client area for assistive technology (Microsoft Active
-// Accessibility), built from the layout table: "Start" a push button whose
-// default action, "Press", does what a click does, "News" static text, the
-// banner a graphic, and the news box the real EDIT control's own object,
-// named after its heading. The lines are not exposed.
+// The main window for assistive technology (Microsoft Active Accessibility),
+// built from the layout table: "Start" a push button whose default action,
+// "Press", does what a click does and whose shortcut is Alt+S, "News" static
+// text, the banner a graphic, and the news box the real EDIT control's own
+// object, named after its heading. The lines are not exposed.
 #pragma once
+
+#include "ClientAccessible.h"
 
 #include <windows.h>
 
-#include <oleacc.h>
-
-#include <functional>
-
 namespace velk::win32 {
-
-class AccessibleBase;
-class ClientAccessible;
-class NewsBoxAccessible;
 
 class Form1Accessibility {
 public:
-    // `scale` gives the window's current scale, `press` presses "Start".
-    Form1Accessibility(HWND window, HWND newsBox, std::function<double()> scale, std::function<void()> press);
+    explicit Form1Accessibility(ClientSide side);
     ~Form1Accessibility();
     Form1Accessibility(const Form1Accessibility&) = delete;
     Form1Accessibility& operator=(const Form1Accessibility&) = delete;
@@ -30,11 +23,14 @@ public:
     LRESULT AnswerWindow(WPARAM wParam, LPARAM lParam);
     LRESULT AnswerNewsBox(WPARAM wParam, LPARAM lParam);
 
+    // Tells assistive technology that "Start" has taken the focus.
+    void NotifyStartFocused(HWND window);
+
     // The window is going: every object answers "disconnected" from now on.
     void Disconnect();
 
 private:
-    ClientAccessible* client_ = nullptr;
+    AccessibleBase* client_ = nullptr;
     NewsBoxAccessible* newsBox_ = nullptr;
 };
 

@@ -89,7 +89,8 @@ Form1Window::Form1Window(HINSTANCE instance, DpiSource dpiOf)
     // The news box answers assistive technology through the window's object
     // for it; everything else it does stays the EDIT control's own.
     accessibility_ = std::make_unique<Form1Accessibility>(
-        Handle(), text1_, [this] { return scale_; }, [this] { PostMessageW(Handle(), kPressStartMessage, 0, 0); });
+        ClientSide{Handle(), text1_, [this] { return scale_; }, [this] { PostMessageW(Handle(), kPressStartMessage, 0, 0); },
+                   [this] { return startFocused_; }});
     SetPropW(text1_, kOwnerProperty, this);
     newsBoxProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1Window::NewsBoxProc)));
@@ -110,6 +111,13 @@ LRESULT CALLBACK Form1Window::NewsBoxProc(HWND window, UINT message, WPARAM wPar
         if (const LRESULT answer = self->accessibility_->AnswerNewsBox(wParam, lParam)) return answer;
     }
     if (message == WM_NCDESTROY) RemovePropW(window, kOwnerProperty);
+    // Tab leaves the box (no tab is typed) and the access key presses Start.
+    if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_SYSCHAR) &&
+        self->TakeKey(message, wParam)) {
+        return 0;
+    }
+    if (message == WM_CHAR && wParam == L'\t') return 0;
+    if (message == WM_SETFOCUS) self->startFocused_ = false;  // also when clicked into
     return CallWindowProcW(self->newsBoxProc_, window, message, wParam, lParam);
 }
 

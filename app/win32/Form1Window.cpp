@@ -46,6 +46,50 @@ void Form1Window::Show(int showCommand) {
     SetFocus(text1_);
 }
 
+void Form1Window::FocusStart() {
+    startFocused_ = true;
+    SetFocus(Handle());
+    InvalidateRect(Handle(), nullptr, FALSE);
+    if (accessibility_) accessibility_->NotifyStartFocused(Handle());
+}
+
+void Form1Window::FocusNewsBox() {
+    startFocused_ = false;
+    SetFocus(text1_);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+// The window's UI state is kept here: cues hidden when it is first shown
+// (whatever key closed the welcome box), shown once this window's keys ask
+// for them, hidden again when the system says so (WM_UPDATEUISTATE).
+void Form1Window::ShowCues(WORD cues) {
+    if ((hiddenCues_ & cues) == 0) return;
+    hiddenCues_ = static_cast<WORD>(hiddenCues_ & ~cues);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    // The system keeps the state too, for the window's children.
+    SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
+}
+
+bool Form1Window::TakeKey(UINT message, WPARAM key) {
+    if (message == WM_KEYDOWN && key == VK_TAB) {
+        ShowCues(UISF_HIDEFOCUS);
+        // Two stops, so Tab and Shift+Tab both lead to the other.
+        if (startFocused_ && GetFocus() == Handle()) {
+            FocusNewsBox();
+        } else {
+            FocusStart();
+        }
+        return true;
+    }
+    if (message == WM_SYSKEYDOWN && key == VK_MENU) ShowCues(UISF_HIDEACCEL);
+    const wchar_t accessKey = layout::AccessKeyOf(layout::kLabel2.accessible);
+    if (message == WM_SYSCHAR && (key == static_cast<WPARAM>(accessKey) || key == static_cast<WPARAM>(accessKey + 32))) {
+        PressStart();
+        return true;
+    }
+    return false;
+}
+
 // The pointer changes at once where it is over the window, not only when it
 // next moves.
 void Form1Window::SetBusy(bool busy) {
@@ -68,12 +112,21 @@ void Form1Window::Paint(HDC dc) const {
     banner_.Draw(dc, image.left, image.top);
 
     SetBkMode(dc, TRANSPARENT);
+    // A label's access key is underlined only while the window's UI state
+    // shows access keys; otherwise its text is drawn as it is.
     auto drawLabel = [&](const layout::Control& label, HFONT font) {
         RECT rect = ToRect(layout::ToPixels(label.twips, scale_));
         const HGDIOBJ previous = SelectObject(dc, font);
         SetTextColor(dc, ToColorRef(label.textColor));
-        const std::wstring text(label.text);
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_LEFT | DT_TOP | DT_NOPREFIX);
+        std::wstring text(label.text);
+        UINT format = DT_LEFT | DT_TOP | DT_NOPREFIX;
+        const wchar_t key = layout::AccessKeyOf(label.accessible);
+        if (key && !(hiddenCues_ & UISF_HIDEACCEL)) {
+            const std::size_t at = text.find_first_of(std::wstring{key, static_cast<wchar_t>(key + 32)});
+            if (at != std::wstring::npos) text.insert(at, 1, L'&');
+            format = DT_LEFT | DT_TOP;
+        }
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
         SelectObject(dc, previous);
     };
     auto drawLine = [&](const layout::Line& line) {
@@ -84,6 +137,12 @@ void Form1Window::Paint(HDC dc) const {
     drawLine(layout::kLine1);
     drawLine(layout::kLine2);
     drawLabel(layout::kLabel1, uiFont_.get());
+    if (startFocused_ && GetFocus() == Handle() && !(hiddenCues_ & UISF_HIDEFOCUS)) {
+        const RECT start = ToRect(layout::ToPixels(layout::kLabel2.twips, scale_));
+        SetTextColor(dc, RGB(0, 0, 0));  // DrawFocusRect inverts; these make it visible on any picture
+        SetBkColor(dc, RGB(255, 255, 255));
+        DrawFocusRect(dc, &start);
+    }
 }
 
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -157,8 +216,31 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(text1_);
+        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(startFocused_ ? window : text1_);
         return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(window, nullptr, FALSE);  // the focus rectangle comes and goes with it
+        break;
+    case WM_KEYDOWN:
+        if (TakeKey(message, wParam)) return 0;
+        if (startFocused_ && (wParam == VK_RETURN || wParam == VK_SPACE)) {
+            PressStart();
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        return 0;  // Return and Space have pressed "Start"; nothing is typed here
+    case WM_SYSKEYDOWN:
+    case WM_SYSCHAR:
+        if (TakeKey(message, wParam)) return 0;
+        break;
+    case WM_UPDATEUISTATE:
+        if (LOWORD(wParam) == UIS_SET) {
+            hiddenCues_ = static_cast<WORD>(hiddenCues_ | (HIWORD(wParam) & (UISF_HIDEFOCUS | UISF_HIDEACCEL)));
+            InvalidateRect(window, nullptr, FALSE);
+        }
+        break;
     case WM_DPICHANGED: {
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         const POINT at{suggested->left, suggested->top};

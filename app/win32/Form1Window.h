@@ -1,8 +1,10 @@
 // The main window as a native Win32 window: the news box is a real EDIT
 // control; the banner, the labels and the lines are drawn by the window
-// itself, in the layout's stacking order, and never take the focus. Clicks on
-// "Start", its press for assistive technology and closes go to the owner of
-// a press (StartPress).
+// itself, in the layout's stacking order. "Start" follows the news box in the
+// tab order (the window itself holds the focus for it); its focus rectangle
+// and access key show only once the keyboard is used (the window's UI
+// state). Clicks on "Start", its keys, its press for assistive technology and
+// closes go to the owner of a press (StartPress).
 #pragma once
 
 #include "Banner.h"
@@ -53,6 +55,14 @@ private:
     static LRESULT CALLBACK NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void PressStart();
+    // The focus moved by the keyboard, to "Start" or to the news box.
+    void FocusStart();
+    void FocusNewsBox();
+    // Keys either control takes: Tab, and Start's access key with Alt.
+    // True when the key was the window's.
+    bool TakeKey(UINT message, WPARAM key);
+    // Shows keyboard cues (UISF_HIDEFOCUS, UISF_HIDEACCEL) from now on.
+    void ShowCues(WORD cues);
     // Fonts, the banner and the news box at `dpi`, then the window at the
     // layout's size there, placed at `at` (its top-left corner) if given.
     void FitToDpi(UINT dpi, const POINT* at);
@@ -69,6 +79,9 @@ private:
     OwnedFont uiFont_;
     double scale_ = 1.0;
     bool busy_ = false;
+    bool startFocused_ = false;
+    // The cues a mouse player never sees, hidden until the keyboard is used.
+    WORD hiddenCues_ = UISF_HIDEFOCUS | UISF_HIDEACCEL;
     StartPress* press_ = nullptr;
     std::unique_ptr<Form1Accessibility> accessibility_;
     WNDPROC newsBoxProc_ = nullptr;

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace velk::win32 {
 namespace {
@@ -107,6 +109,41 @@ TEST_F(Form1WindowAccessible, NamesTheWindowAndItsControlsFromTheTable) {
     BSTR action = nullptr;
     ASSERT_HRESULT_SUCCEEDED(client_->get_accDefaultAction(Child(2), &action));
     EXPECT_EQ(Take(action), L"Press");
+    BSTR keys = nullptr;
+    ASSERT_EQ(client_->get_accKeyboardShortcut(Child(2), &keys), S_OK);
+    EXPECT_EQ(Take(keys), L"Alt+S");
+    EXPECT_EQ(client_->get_accKeyboardShortcut(Child(1), &keys), S_FALSE) << "the banner has no key";
+}
+
+// Focus events reach this thread's hook through its message queue.
+std::vector<long> focusEvents;
+void CALLBACK OnFocus(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT) focusEvents.push_back(child);
+}
+
+TEST_F(Form1WindowAccessible, TellsWhenStartTakesTheFocusFromTheKeyboard) {
+    const auto state = [this] {
+        VARIANT value;
+        VariantInit(&value);
+        client_->get_accState(Child(2), &value);
+        return value.lVal;
+    };
+    EXPECT_EQ(state() & (STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED), STATE_SYSTEM_FOCUSABLE);
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, &OnFocus,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    focusEvents.clear();
+
+    SendMessageW(FindWindowExW(form_.Handle(), nullptr, L"EDIT", nullptr), WM_KEYDOWN, VK_TAB, 0);
+    PumpMessages();
+
+    UnhookWinEvent(hook);
+    EXPECT_EQ(state() & STATE_SYSTEM_FOCUSED, STATE_SYSTEM_FOCUSED);
+    VARIANT focus;
+    VariantInit(&focus);
+    ASSERT_EQ(client_->get_accFocus(&focus), S_OK);
+    EXPECT_EQ(focus.vt, VT_I4);
+    EXPECT_EQ(focus.lVal, 2);
+    EXPECT_NE(std::find(focusEvents.begin(), focusEvents.end(), 2), focusEvents.end()) << "no focus event for Start";
 }
 
 TEST_F(Form1WindowAccessible, GivesTheNewsBoxAsTheEditControlsOwnObject) {

@@ -1,0 +1,130 @@
+// The Windows starter's window for a player without a mouse, in process:
+// Tab leads from the news box to "Start" and back, Return and Space press it
+// there, Alt+S from anywhere; Return in the news box is a line end. The
+// focus rectangle and the access key's underline show only once a key asks
+// for them: a mouse player's window keeps every pixel.
+#include "Form1Layout.h"
+#include "Form1Window.h"
+#include "support/Fakes.h"
+#include "support/RowName.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace velk::win32 {
+namespace {
+
+// A key as the message loop delivers it to the window with the focus: its
+// down, its character (as TranslateMessage makes it), its up.
+struct Key {
+    UINT virtualKey;
+    wchar_t character;  // 0: none
+    bool alt;
+};
+
+void Type(const Key& key) {
+    const UINT down = key.alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    if (key.alt) SendMessageW(GetFocus(), WM_SYSKEYDOWN, VK_MENU, 1 << 29);
+    SendMessageW(GetFocus(), down, key.virtualKey, key.alt ? 1 << 29 : 0);
+    if (key.character) SendMessageW(GetFocus(), key.alt ? WM_SYSCHAR : WM_CHAR, key.character, key.alt ? 1 << 29 : 0);
+    SendMessageW(GetFocus(), key.alt ? WM_SYSKEYUP : WM_KEYUP, key.virtualKey, 0);
+}
+
+const Key kTab{VK_TAB, L'\t', false};
+const Key kReturn{VK_RETURN, L'\r', false};
+const Key kSpace{VK_SPACE, L' ', false};
+const Key kAltS{'S', L's', true};
+const Key kLetterS{'S', L's', false};
+
+class Form1WindowKeys : public testing::Test {
+protected:
+    void SetUp() override {
+        form_.SetStartPress(&press_);
+        form_.SetNewsText(L"news");
+        form_.Show(SW_SHOWNORMAL);
+        SetFocus(NewsBox());
+    }
+    HWND NewsBox() const { return FindWindowExW(form_.Handle(), nullptr, L"EDIT", nullptr); }
+    // The client area as the window draws it.
+    std::vector<std::uint32_t> Pixels() const {
+        RECT client{};
+        GetClientRect(form_.Handle(), &client);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ previous = SelectObject(dc, bitmap);
+        SendMessageW(form_.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        GdiFlush();
+        const auto* first = static_cast<const std::uint32_t*>(bits);
+        std::vector<std::uint32_t> pixels(first, first + client.right * client.bottom);
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        return pixels;
+    }
+
+    Form1Window form_{GetModuleHandleW(nullptr)};
+    int presses_ = 0;
+    test::EventLog log_;
+    test::FakeMessageBoxes boxes_{log_};
+    test::FakePressFrontEnd frontEnd_{log_};
+    StartPress press_{[this] { ++presses_; }, boxes_, frontEnd_};
+};
+
+struct KeyCase {
+    const char* name;
+    std::vector<Key> keys;
+    int presses;
+    bool startFocused;
+};
+
+class Form1WindowKeyTable : public Form1WindowKeys, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(Form1WindowKeyTable, PressStartOnceOrNot) {
+    for (const Key& key : GetParam().keys) Type(key);
+    EXPECT_EQ(presses_, GetParam().presses);
+    EXPECT_EQ(GetFocus(), GetParam().startFocused ? form_.Handle() : NewsBox());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Form1WindowKeyTable,
+                         testing::Values(KeyCase{"TabThenReturn", {kTab, kReturn}, 1, true},
+                                         KeyCase{"TabThenSpace", {kTab, kSpace}, 1, true},
+                                         KeyCase{"AltS", {kAltS}, 1, false},
+                                         KeyCase{"AltSOnStart", {kTab, kAltS}, 1, true},
+                                         KeyCase{"ReturnInTheNewsBox", {kReturn}, 0, false},
+                                         KeyCase{"TabTwiceThenReturn", {kTab, kTab, kReturn}, 0, false},
+                                         KeyCase{"OtherKeysOnStart", {kTab, kLetterS}, 0, true}),
+                         test::RowName());
+
+TEST_F(Form1WindowKeys, TabTypesNoTabAndReturnALineInTheNewsBox) {
+    Type(kReturn);
+    Type(kTab);
+    Type(kTab);
+    wchar_t text[32] = L"";
+    GetWindowTextW(NewsBox(), text, 32);
+    EXPECT_STREQ(text, L"\r\nnews");
+}
+
+TEST_F(Form1WindowKeys, ShowTheCuesOnlyOnceAKeyAsksForThem) {
+    const auto asShown = Pixels();
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
+    SendMessageW(form_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.left + 5, start.top + 5));
+    SendMessageW(form_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(start.left + 5, start.top + 5));
+    ASSERT_EQ(presses_, 1);
+    EXPECT_EQ(Pixels(), asShown) << "a mouse player's window changed";
+
+    Type(kTab);
+    const auto focused = Pixels();
+    EXPECT_NE(focused, asShown) << "no focus rectangle around Start";
+    SendMessageW(form_.Handle(), WM_SYSKEYDOWN, VK_MENU, 1 << 29);
+    EXPECT_NE(Pixels(), focused) << "no underline under the access key";
+}
+
+}  // namespace
+}  // namespace velk::win32
