@@ -51,6 +51,15 @@ clients_started() {
 }
 clients_at_least() { [ "$(clients_started "$1")" -ge "$2" ]; }
 
+# press_keys WINDOW KEY...: gives the window the keyboard and types the keys
+# (xdotool's names: Tab, Return, space, alt+s), then lets the press end.
+press_keys() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" key --clearmodifiers --delay 150 "$@" 2>/dev/null
+    sleep 1
+}
+
 # launch FOLDER: starts the starter copied into FOLDER, bounded to a minute,
 # through the commands in RUNNER if any (e.g. wine).
 RUNNER=()

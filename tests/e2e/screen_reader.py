@@ -2,7 +2,8 @@
 """What a screen reader finds of the starter's window through the AT-SPI bus,
 and a press of its "Start" button, as a blind player would give it.
 
-Usage: screen_reader.py WINDOW_TITLE
+Usage: screen_reader.py WINDOW_TITLE            the window, and a press of Start
+       screen_reader.py --focused WINDOW_TITLE  Start holds the focus (after Tab)
 Prints one line per check and exits non-zero if any fails. Needs Debian's
 python3-pyatspi (hence the system's Python) and a running AT-SPI bus.
 """
@@ -31,7 +32,24 @@ def find_window(title, seconds):
     return None
 
 
+def start_button(window):
+    buttons = [c for c in window if c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == "Start"]
+    return buttons[0] if buttons else None
+
+
+def focused(title):
+    window = find_window(title, 30)
+    start = start_button(window) if window else None
+    deadline = time.time() + 10
+    while start is not None and not start.getState().contains(pyatspi.STATE_FOCUSED) and time.time() < deadline:
+        time.sleep(0.2)
+    check("Start reports the focus", start is not None and start.getState().contains(pyatspi.STATE_FOCUSED))
+    return 1 if failures else 0
+
+
 def main():
+    if sys.argv[1] == "--focused":
+        return focused(sys.argv[2])
     title = sys.argv[1]
     window = find_window(title, 30)
     check("a window named \"%s\" on the accessibility bus" % title, window is not None)
@@ -56,9 +74,14 @@ def main():
     if not buttons:
         return 1
 
+    check("it can take the focus, and has not yet",
+          buttons[0].getState().contains(pyatspi.STATE_FOCUSABLE)
+          and not buttons[0].getState().contains(pyatspi.STATE_FOCUSED))
     action = buttons[0].queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
     check("its one action is \"Press\" (%s)" % names, names == ["Press"])
+    keys = [action.getKeyBinding(i) for i in range(action.nActions)]
+    check("pressed from the keyboard by Alt+S (%s)" % keys, keys == ["Alt+S"])
     if "Press" in names:
         check("pressing it is accepted", action.doAction(names.index("Press")))
     return 1 if failures else 0

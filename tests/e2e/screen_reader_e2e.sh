@@ -2,8 +2,9 @@
 # The real starter through the real AT-SPI bus that Linux screen readers use:
 # a D-Bus session of the test's own, Qt's accessibility bridge on, the
 # starter on a private Xvfb with a stand-in client. A screen reader's API
-# (pyatspi) finds the window by its caption, "Start" as a push button and the
-# news box by its heading, and presses "Start": the client is started.
+# (pyatspi) finds the window by its caption, "Start" as a push button with
+# the shortcut Alt+S and the news box by its heading, and presses "Start":
+# the client is started; after Tab, "Start" reports the focus.
 # Usage: screen_reader_e2e.sh PATH_TO_Velk_Loader PATH_TO_STAND_IN_CLIENT
 set -euo pipefail
 loader=$1
@@ -38,5 +39,8 @@ check "a screen reader finds the window, its button and its news box, and presse
     timeout 60 "$here/screen_reader.py" "Spoken Realm"
 check "the press starts the client with 127.0.0.1:7004" wait_until 10 grep -q -x 'arg:127.0.0.1:7004' "$folder/velk.log"
 check "and only once" test "$(clients_started "$folder")" -eq 1
+
+xdotool windowfocus --sync "$window" key Tab 2>/dev/null
+check "Tab gives Start the focus, and the screen reader hears of it" timeout 60 "$here/screen_reader.py" --focused "Spoken Realm"
 
 finish

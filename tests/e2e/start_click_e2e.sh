@@ -2,8 +2,9 @@
 # Clicks on the real starter's window, in a folder whose name has a space,
 # with a stand-in client that records its arguments in velk.log: "Start"
 # starts it with 127.0.0.1:<port> for localhost, an edited port counts at the
-# next click, the banner starts nothing, and a missing client ends the
-# starter after an error box.
+# next click, the banner starts nothing, the keyboard alone starts it (Tab and
+# Return, Space, Alt+S), and a missing client ends the starter after an error
+# box.
 # Usage: start_click_e2e.sh PATH_TO_Velk_Loader PATH_TO_STAND_IN_CLIENT
 set -euo pipefail
 loader=$1
@@ -36,6 +37,17 @@ click 300 30
 click 87 60
 sleep 1
 check "clicks on the banner start nothing" test "$(started)" -eq 2
+
+# A player without a mouse: Tab then Return, Space, Alt+S each start the
+# client once; Return in the news box starts nothing.
+press_keys "$window" Tab Return
+check "Tab then Return starts the client" test "$(started)" -eq 3
+press_keys "$window" space
+check "Space on the focused Start starts it" test "$(started)" -eq 4
+press_keys "$window" alt+s
+check "Alt+S starts it" test "$(started)" -eq 5
+press_keys "$window" Tab Return
+check "Tab back to the news box and Return there starts nothing" test "$(started)" -eq 5
 
 rm "$folder/velk.exe"
 click 100 60

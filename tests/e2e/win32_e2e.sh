@@ -5,6 +5,7 @@
 # with the configured title (saved as UTF-8 without a byte-order mark, as
 # Notepad saves it); "Start" starts the client as
 # "<folder>\velk.exe" 127.0.0.1:<port>, minimized; the banner starts nothing;
+# the keyboard alone starts it (Tab and Return, Space, Alt+S);
 # titles saved in the code page of the player's language read right under
 # that locale (Cyrillic, Japanese); a folder 300 characters deep works;
 # without config.ini, or with one that is a link to /dev/zero, an error box
@@ -57,6 +58,17 @@ if [ -n "$window" ]; then
     xdotool mousemove --window "$window" $((border + 300)) $((top + 30)) click 1
     sleep 1.5
     check "a click on the banner starts nothing" test "$(records)" -eq 1
+
+    # A player without a mouse.
+    press_keys "$window" Tab Return
+    check "Tab then Return starts the client" wait_until 10 clients_at_least "$folder" 2
+    press_keys "$window" space
+    check "Space on the focused Start starts it" wait_until 10 clients_at_least "$folder" 3
+    press_keys "$window" alt+s
+    check "Alt+S starts it" wait_until 10 clients_at_least "$folder" 4
+    press_keys "$window" Tab Return
+    sleep 1
+    check "Tab back to the news box and Return there starts nothing ($(records))" test "$(records)" -eq 4
 fi
 kill "$starter_pid" 2>/dev/null || true
 end_starter
