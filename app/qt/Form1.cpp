@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "Form1Accessible.h"
+#include "FixedSize.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
 #include "StartLabel.h"
@@ -115,6 +116,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFixedSize(layout::ToPixels(layout::kClientWidthTwips), layout::ToPixels(layout::kClientHeightTwips));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    KeepFixedSize(this);
     QPalette background = palette();
     background.setColor(QPalette::Window, ToQColor(layout::kBackground, background));
     setPalette(background);

@@ -1,5 +1,7 @@
 #include "QtMessageBoxes.h"
 
+#include "FixedSize.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -11,6 +13,7 @@ void QtMessageBoxes::Show(const std::wstring& text, MessageIcon icon) {
     // Shown as plain text: a title or news item from the settings file is
     // never interpreted as markup.
     box.setTextFormat(Qt::PlainText);
+    KeepFixedSize(&box);
     box.exec();
 }
 

@@ -3,6 +3,7 @@
 #include "ProgramStart.h"
 #include "QtEventThreadWait.h"
 #include "QtMessageBoxes.h"
+#include "SessionBus.h"
 #include "SocketLayer.h"
 #include "Starter.h"
 #include "WaitingSocketLayer.h"
@@ -10,7 +11,12 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // A silent session bus would hold Qt's first use of it for good.
+    velk::qt::DropSilentSessionBus();
     QApplication application(argc, argv);
+    // Wayland shells take the starter's name and icon from the desktop file
+    // of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellmark.VelkLoader"));
     velk::qt::QtMessageBoxes messages;
     // Name lookups are waited for with the window painted and closable.
     velk::qt::QtEventThreadWait wait;

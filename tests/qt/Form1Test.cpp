@@ -1,10 +1,12 @@
 #include "Form1.h"
+#include "QtMessageBoxes.h"
 #include "StarterRig.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <atomic>
@@ -204,6 +206,65 @@ TEST(StarterKeys, ShowTheKeyboardCuesOnlyOnceAKeyIsUsed) {
     EXPECT_TRUE(form.Label2()->KeyboardCuesShown());
     EXPECT_NE(form.grab().toImage(), before) << "no focus frame around Start";
 }
+
+// Fixed windows stay fixed: asked to be maximized or full screen, as a frame
+// Qt draws itself asks (its maximize button) or a compositor, the main window
+// and the welcome box go back to their own size (on a strict compositor,
+// without a protocol error, which would end the starter).
+struct StateCase {
+    const char* name;
+    bool welcomeBox;
+    Qt::WindowState state;
+};
+
+class FixedWindows : public testing::TestWithParam<StateCase> {};
+
+// Waits, events delivered, until `done` or 3 s have passed.
+bool WaitFor(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (!done() && std::chrono::steady_clock::now() < deadline) QTest::qWait(20);
+    return done();
+}
+
+void RefuseAndCheck(QWidget& window, Qt::WindowState state, const QSize& size) {
+    ASSERT_NE(window.windowHandle(), nullptr);
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    window.windowHandle()->setWindowStates(state);
+    EXPECT_TRUE(WaitFor([&] { return window.windowHandle()->windowStates() == Qt::WindowNoState && window.size() == size; }))
+        << "states " << window.windowHandle()->windowStates() << ", size " << window.width() << "x" << window.height();
+    EXPECT_EQ(window.minimumSize(), size);
+    EXPECT_EQ(window.maximumSize(), size);
+}
+
+TEST_P(FixedWindows, RefuseToGrow) {
+    StarterRig rig;
+    if (!GetParam().welcomeBox) {
+        rig.StartShown();
+        RefuseAndCheck(rig.starter.Window(), GetParam().state, {709, 125});
+        return;
+    }
+    // The welcome box, while it is up.
+    rig.folder.Write("config.ini", "alpha,800,My Server,news\n");
+    bool checked = false;
+    QTimer::singleShot(100, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box) {
+            RefuseAndCheck(*box, GetParam().state, box->size());
+            box->close();
+        }
+        checked = box != nullptr;
+    });
+    QtMessageBoxes boxes;
+    boxes.Show(L"Welcome", MessageIcon::None);
+    EXPECT_TRUE(checked) << "no box was up";
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FixedWindows,
+                         testing::Values(StateCase{"WindowMaximized", false, Qt::WindowMaximized},
+                                         StateCase{"WindowFullScreen", false, Qt::WindowFullScreen},
+                                         StateCase{"BoxMaximized", true, Qt::WindowMaximized}),
+                         test::RowName());
 
 // While a lookup waits on its thread, the window paints and can be closed,
 // but takes no input: a second click and a key are dropped, under the busy
