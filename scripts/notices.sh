@@ -50,7 +50,7 @@ TEXT
             echo "  $library: the GCC runtime, under the GNU General Public License version 3" \
                 "with the GCC Runtime Library Exception 3.1 (see /usr/share/doc/libstdc++6/copyright)"
             ;;
-        libc.so.* | libm.so.*)
+        libc.so.* | libm.so.* | ld-linux*.so.*)
             echo "  $library: the GNU C Library, under the GNU Lesser General Public License" \
                 "version 2.1 or later (see /usr/share/doc/libc6/copyright)"
             ;;

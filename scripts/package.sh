@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the two packages, the Linux tar.gz and the Windows zip, each with the
-# starter (stripped), a sample config.ini and the third-party notices,
+# starter (stripped), a sample config.ini and the third-party notices (the
+# tar.gz also the desktop file and its icons),
 # reproducibly: the same commit gives the same bytes wherever and whenever it
 # is built. The release presets are built for it with the tests off, in
 # build/packaging/, so a packager needs no test framework. Writes SHA256SUMS
@@ -35,6 +36,13 @@ cmake --install "$builds/linux-release" --prefix "$stage/$linux" --strip >/dev/n
 cmake --install "$builds/mingw-release" --prefix "$stage/$windows" >/dev/null  # linked stripped
 scripts/notices.sh linux "$stage/$linux/Velk_Loader" >"$stage/$linux/THIRD-PARTY-NOTICES.txt"
 scripts/notices.sh windows >"$stage/$windows/THIRD-PARTY-NOTICES.txt"
+# The icon for the desktop file, at the sizes desktops ask for, scaled from
+# the 32 x 32 original pixel for pixel (no time stamp in the files).
+for size in 32 64 128 256; do
+    mkdir -p "$stage/$linux/icons/hicolor/${size}x$size/apps"
+    convert assets/icon.png -filter point -resize "${size}x$size" -define png:exclude-chunks=date,time \
+        +set date:create +set date:modify "$stage/$linux/icons/hicolor/${size}x$size/apps/org.vellmark.VelkLoader.png"
+done
 
 if [ -n "$same_as_tested" ]; then
     same() {  # same TESTED PACKAGED
@@ -85,7 +93,8 @@ expect() {  # expect PACKAGE_LISTING FILE...
         fi
     done
 }
-expect "$(tar -tzf "$out/$linux.tar.gz")" Velk_Loader config.ini THIRD-PARTY-NOTICES.txt
+expect "$(tar -tzf "$out/$linux.tar.gz")" Velk_Loader config.ini THIRD-PARTY-NOTICES.txt org.vellmark.VelkLoader.desktop \
+    icons/hicolor/256x256/apps/org.vellmark.VelkLoader.png
 expect "$(python3 -c 'import sys, zipfile; print("\n".join(zipfile.ZipFile(sys.argv[1]).namelist()))' "$out/$windows.zip")" \
     Velk_Loader.exe config.ini THIRD-PARTY-NOTICES.txt
 scripts/check-binaries.sh "$out" "$builds/linux-release" "$builds/mingw-release"
