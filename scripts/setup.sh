@@ -14,6 +14,8 @@ packages=(
     xvfb xdotool x11-utils imagemagick procps
     # the accessibility bus and a screen reader's API to it
     dbus-daemon at-spi2-core python3-pyatspi
+    # Wayland: Qt's platform plugin and two compositors to run the starter on
+    qt6-wayland weston sway
     # fonts the window uses
     fonts-dejavu-core
     # the locales whose legacy code pages the tests read settings files in

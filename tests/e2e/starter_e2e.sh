@@ -2,8 +2,9 @@
 # The real starter on its own X server: the welcome box comes before the
 # window, the window carries the configured title (saved as Windows-1252 by
 # an older editor) at its designed size; titles saved in the code page of the
-# player's language (Cyrillic, Japanese) read right under that locale; 300 MB
-# of blanks and a missing settings file end the starter after an error box.
+# player's language (Cyrillic, Japanese) read right under that locale; a
+# session bus that never answers costs at most a second; 300 MB of blanks and
+# a missing settings file end the starter after an error box.
 # Usage: starter_e2e.sh PATH_TO_Velk_Loader
 set -euo pipefail
 loader=$1
@@ -68,6 +69,26 @@ check "in less than 200 MiB ($peak_kib KiB at most)" test "${peak_kib:-999999}" 
 end_starter
 check "and the starter exits non-zero (status $status)" test "$status" -ne 0 -a "$status" -ne 124
 rm "$work/blanks/config.ini"
+
+# --- A session bus that takes connections and never answers ---------------------
+python3 -c '
+import socket, sys
+bus = socket.socket(socket.AF_UNIX)
+bus.bind(sys.argv[1])
+bus.listen(8)
+held = []
+while True:
+    held.append(bus.accept()[0])
+' "$work/silent-bus" &
+silent_bus=$!
+game_folder silent-bus $'localhost,800\r\nBus Realm\r\nnews\r\n'
+RUNNER=(env "DBUS_SESSION_BUS_ADDRESS=unix:path=$work/silent-bus" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+launch "$work/silent-bus"
+RUNNER=()
+check "with a session bus that never answers, the welcome box still comes within 2 s" wait_for_window '^Project1$' 2
+kill "$starter_pid" "$silent_bus" 2>/dev/null || true
+wait "$starter_pid" "$silent_bus" 2>/dev/null || true
+starter_pid=
 
 # --- Without a settings file ------------------------------------------------
 game_folder missing
