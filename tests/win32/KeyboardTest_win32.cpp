@@ -4,6 +4,7 @@
 // focus rectangle and the access key's underline show only once a key asks
 // for them: a mouse player's window keeps every pixel.
 #include "Form1Layout.h"
+#include "ClientPixels.h"
 #include "Form1Window.h"
 #include "support/Fakes.h"
 #include "support/RowName.h"
@@ -12,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <vector>
 
 namespace velk::win32 {
@@ -49,25 +49,7 @@ protected:
         SetFocus(NewsBox());
     }
     HWND NewsBox() const { return FindWindowExW(form_.Handle(), nullptr, L"EDIT", nullptr); }
-    // The client area as the window draws it.
-    std::vector<std::uint32_t> Pixels() const {
-        RECT client{};
-        GetClientRect(form_.Handle(), &client);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        const HDC dc = CreateCompatibleDC(nullptr);
-        const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        const HGDIOBJ previous = SelectObject(dc, bitmap);
-        SendMessageW(form_.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        GdiFlush();
-        const auto* first = static_cast<const std::uint32_t*>(bits);
-        std::vector<std::uint32_t> pixels(first, first + client.right * client.bottom);
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        return pixels;
-    }
+    test::ClientPixels Pixels() const { return test::ClientPixels(form_.Handle()); }
 
     Form1Window form_{GetModuleHandleW(nullptr)};
     int presses_ = 0;
