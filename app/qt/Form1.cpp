@@ -1,7 +1,7 @@
 #include "Form1.h"
 
-#include "Form1Accessible.h"
 #include "FixedSize.h"
+#include "Form1Accessible.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
 #include "StartLabel.h"
@@ -9,13 +9,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QShortcut>
-#include <QWindow>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QString>
+#include <QWindow>
 
 #include <cmath>
 

@@ -15,6 +15,8 @@ constexpr wchar_t kOwnerProperty[] = L"VelkLoaderForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 
+static_assert(!layout::kBackground.isSystem, "the background brush is made from its RGB value");
+
 // Once per process. No class brush: the window paints every pixel itself,
 // and a brush of one window's would outlive it in the class.
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -48,11 +50,6 @@ RECT WindowRectFor(int clientWidth, int clientHeight, UINT dpi) {
     return rect;
 }
 
-COLORREF ToColorRef(const layout::Color& color) {
-    if (!color.isSystem) return RGB(color.red, color.green, color.blue);
-    return GetSysColor(static_cast<int>(color.system));
-}
-
 }  // namespace
 
 // The per-monitor dpi calls exist from Windows 10 (1607) on; elsewhere the
@@ -69,7 +66,10 @@ UINT Form1Window::DpiOf(HWND window) {
 }
 
 Form1Window::Form1Window(HINSTANCE instance, DpiSource dpiOf)
-    : instance_(instance), dpiOf_(dpiOf), banner_(instance), background_(CreateSolidBrush(ToColorRef(layout::kBackground))) {
+    : instance_(instance),
+      dpiOf_(dpiOf),
+      banner_(instance),
+      background_(CreateSolidBrush(RGB(layout::kBackground.red, layout::kBackground.green, layout::kBackground.blue))) {
     RegisterWindowClass(instance, &Form1Window::WindowProc);
     // Made at the system's dpi, where the system places it; sized for the
     // dpi of the monitor it lands on as soon as it exists.
