@@ -13,6 +13,9 @@
 #        (default build/packages; after scripts/setup.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+for program in git python3 convert; do
+    command -v "$program" >/dev/null || { echo "$(basename "$0") needs \"$program\": run scripts/setup.sh first." >&2; exit 1; }
+done
 same_as_tested=
 if [ "${1:-}" = --same-as-tested ]; then
     same_as_tested=1

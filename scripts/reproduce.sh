@@ -6,6 +6,9 @@
 # Usage: scripts/reproduce.sh   (after scripts/setup.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+for program in git python3 convert; do
+    command -v "$program" >/dev/null || { echo "$(basename "$0") needs \"$program\": run scripts/setup.sh first." >&2; exit 1; }
+done
 root=$(pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

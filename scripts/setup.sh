@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
     # build, benchmarks and packages
     cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev python3
+    # what the scripts call that a minimal Debian lacks: the reproducibility
+    # check clones, the namespace tests set up their loopback
+    git iproute2
     # the fuzzer
     clang libclang-rt-14-dev
     # the Windows build, and Wine to run its tests
