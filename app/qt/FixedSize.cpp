@@ -1,6 +1,8 @@
 #include "FixedSize.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -9,12 +11,16 @@ namespace velk::qt {
 namespace {
 
 constexpr Qt::WindowStates kLarge = Qt::WindowMaximized | Qt::WindowFullScreen;
-// How long a window shows itself in a large state before taking it back.
-constexpr int kShowFor = 50;  // ms
 
-class FixedSizeKeeper final : public QObject {
+// The size `window` is fixed at, or an empty size where it is not fixed.
+QSize FixedAt(const QWidget& window) {
+    return window.minimumSize() == window.maximumSize() ? window.minimumSize() : QSize();
+}
+
+// Follows the window's handle, which exists once the window is shown.
+class Keeper : public QObject {
 public:
-    explicit FixedSizeKeeper(QWidget* window) : QObject(window), window_(window) {
+    explicit Keeper(QWidget* window) : QObject(window), window_(window) {
         window->installEventFilter(this);
         Watch();
     }
@@ -22,53 +28,172 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window_ && event->type() == QEvent::Show) Watch();
-        // A state the compositor has applied: a large one is taken back once
-        // the window has shown itself in it (a strict compositor takes no
-        // other request before); back to normal, the window is fixed again.
         if (watched == handle_ && event->type() == QEvent::WindowStateChange && event->spontaneous()) {
-            if (handle_->windowStates() & kLarge) {
-                QTimer::singleShot(kShowFor, this, [this] { handle_->setWindowStates(handle_->windowStates() & ~kLarge); });
-            } else {
-                Fix();
-            }
+            Applied(handle_->windowStates() & kLarge);
         }
-        return false;
+        return watched == window_ && Seen(event->type());
     }
 
+    // The desktop has applied a state (large or not).
+    virtual void Applied(bool large) = 0;
+    // The window is asked for a state, by the desktop or by itself.
+    virtual void Asked(bool /*large*/) {}
+    // An event of the window's own; true eats it.
+    virtual bool Seen(QEvent::Type /*type*/) { return false; }
+
+    void AskForNormal() { handle_->setWindowStates(handle_->windowStates() & ~kLarge); }
+
+    QWidget* const window_;
+    QWindow* handle_ = nullptr;
+
 private:
-    // The window's handle exists once it is shown.
     void Watch() {
         QWindow* handle = window_->windowHandle();
         if (!handle || handle == handle_) return;
         handle_ = handle;
         handle_->installEventFilter(this);
-        connect(handle_, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) { StateChanged(state); });
+        connect(handle_, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) { Asked(state & kLarge); });
+    }
+};
+
+// X11: the window manager knows the size limits (min = max) and keeps them;
+// a large state it grants anyway (a pager's full-screen request) is asked
+// away at once and the window put back at its size.
+class X11Keeper final : public Keeper {
+public:
+    using Keeper::Keeper;
+
+private:
+    void Applied(bool large) override {
+        if (large) AskForNormal();
+        BackToSize();
+    }
+    bool Seen(QEvent::Type type) override {
+        if (type == QEvent::Resize && handle_ && !(handle_->windowStates() & kLarge)) BackToSize();
+        return false;
+    }
+    void BackToSize() {
+        const QSize size = FixedAt(*window_);
+        if (!size.isEmpty() && window_->size() != size) window_->resize(size);
+    }
+};
+
+// Wayland: see the header. Phases of one large request.
+class WaylandKeeper final : public Keeper {
+public:
+    explicit WaylandKeeper(QWidget* window) : Keeper(window) {
+        bound_.setSingleShot(true);
+        bound_.setInterval(kAnswerBound);
+        connect(&bound_, &QTimer::timeout, this, [this] {
+            if (phase_ == Phase::Asked) {
+                AskForNormal();  // Qt's idea of the state follows the limits back
+                Fix();
+            } else if (phase_ == Phase::Granted) {
+                TakeBack();
+            }
+        });
+        quiet_.setSingleShot(true);
+        quiet_.setInterval(kAnswerBound);
     }
 
-    // Asked for a large state (the request is on its way to the compositor):
-    // the window may take the compositor's size meanwhile, so that what it
-    // shows answers the compositor's.
-    void StateChanged(Qt::WindowState state) {
-        if ((state & kLarge) && fixed_.isEmpty()) {
-            fixed_ = window_->size();
-            window_->setMinimumSize(0, 0);
-            window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+private:
+    // How long the compositor may take to answer, and how long the window
+    // must stay at its size before a new large state is a new request.
+    static constexpr int kAnswerBound = 1000;  // ms
+    // Large states in a row, each given soon after the last was taken back,
+    // after which the compositor is given its way.
+    static constexpr int kGiveUpAfter = 3;
+
+    enum class Phase { Fixed, Asked, Granted, Returning, GaveUp };
+
+    void Asked(bool large) override {
+        if (!large || phase_ != Phase::Fixed || !Lift()) return;
+        phase_ = Phase::Asked;
+        bound_.start();
+    }
+
+    void Applied(bool large) override {
+        if (!large) {
+            // A state from before the request (a configure already on its
+            // way) changes nothing; the answer to it is still to come.
+            if (phase_ != Phase::Fixed && phase_ != Phase::Asked) Fix();
+            return;
         }
+        if (phase_ == Phase::Fixed && !Lift()) return;  // the compositor's own request
+        if (phase_ == Phase::Returning) ++inARow_;      // given again at once
+        if (phase_ == Phase::GaveUp) return;
+        Grant();
+    }
+
+    bool Seen(QEvent::Type type) override {
+        // A window that sizes itself (a message box) would fix its size
+        // again on the layout request that lifting the limits makes; it
+        // gets one once the limits are back.
+        if (type == QEvent::LayoutRequest && phase_ != Phase::Fixed) return true;
+        if (phase_ != Phase::Granted) return false;
+        if (type == QEvent::Resize && window_->size() != size_) grown_ = true;
+        // The frame at the granted size is drawn (and committed) by the time
+        // a call queued from its paint runs.
+        if (type == QEvent::Paint && grown_) QTimer::singleShot(0, this, [this] { TakeBack(); });
+        return false;
+    }
+
+    void Grant() {
+        if (inARow_ >= kGiveUpAfter) {
+            phase_ = Phase::GaveUp;
+            bound_.stop();
+            return;
+        }
+        phase_ = Phase::Granted;
+        grown_ = window_->size() != size_;
+        if (grown_) window_->update();  // its frame may already be drawn: one more
+        bound_.start();
+    }
+
+    void TakeBack() {
+        if (phase_ != Phase::Granted) return;
+        phase_ = Phase::Returning;
+        bound_.stop();
+        AskForNormal();
+    }
+
+    // Lets the window take whatever size the compositor gives it; false where
+    // it was not fixed to begin with.
+    bool Lift() {
+        inARow_ = quiet_.isActive() ? inARow_ + 1 : 0;
+        quiet_.stop();
+        const QSize size = FixedAt(*window_);
+        if (!size.isEmpty()) size_ = size;
+        if (size_.isEmpty()) return false;
+        window_->setMinimumSize(0, 0);
+        window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return true;
     }
 
     void Fix() {
-        if (fixed_.isEmpty()) return;
-        window_->setFixedSize(fixed_);
-        fixed_ = {};
+        bound_.stop();
+        phase_ = Phase::Fixed;
+        window_->setFixedSize(size_);
+        QCoreApplication::postEvent(window_, new QEvent(QEvent::LayoutRequest));
+        quiet_.start();
     }
 
-    QWidget* window_;
-    QWindow* handle_ = nullptr;
-    QSize fixed_;
+    Phase phase_ = Phase::Fixed;
+    QSize size_;  // the size the window was fixed at before it was lifted
+    bool grown_ = false;
+    int inARow_ = 0;
+    QTimer bound_;
+    QTimer quiet_;
 };
 
 }  // namespace
 
-void KeepFixedSize(QWidget* window) { new FixedSizeKeeper(window); }
+void KeepFixedSize(QWidget* window) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        new WaylandKeeper(window);
+    } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        new X11Keeper(window);
+    }
+}
 
 }  // namespace velk::qt

@@ -1,16 +1,25 @@
-// Windows of one size (the main window, the message boxes) refuse to be
-// maximized or made full screen, as on Windows, where they have no such
-// button. Where Qt draws the window's frame itself (on Wayland compositors
-// that draw none), that frame offers a maximize button regardless; the
-// request it makes is let through just long enough for the window's answer
-// to the compositor to be valid, then taken back.
+// Windows of one size (the main window, the message boxes) stay at that
+// size, as on Windows, where they have no maximize button: whatever a window
+// manager or compositor does to them, they return to the size they were
+// fixed at, at a place the desktop chose.
+//  - X11: the size limits never move; a maximized or full-screen state that
+//    a window manager grants anyway is asked away at once, and the window
+//    sized back.
+//  - Wayland: where Qt draws the frame itself, that frame offers a maximize
+//    button regardless, and a strict compositor ends a client that does not
+//    take the maximized size. So the request is let through: the limits are
+//    lifted until the first frame at the granted size is drawn, then the
+//    state is taken back and the limits put back. A compositor that does not
+//    answer within a bound gets the limits back all the same; one that
+//    maximizes again and again (kiosk shells) is given its way after a few.
 #pragma once
 
 class QWidget;
 
 namespace velk::qt {
 
-// From now on, for as long as `window` lives.
+// From now on, for as long as `window` lives. The size is the one `window`
+// is fixed at (minimum = maximum) when it is first asked to grow.
 void KeepFixedSize(QWidget* window);
 
 }  // namespace velk::qt
