@@ -9,6 +9,8 @@ packages=(
     # what the scripts call that a minimal Debian lacks: the reproducibility
     # check clones, the namespace tests set up their loopback
     git iproute2
+    # where a test that does not end waits
+    gdb
     # the fuzzer
     clang libclang-rt-14-dev
     # the Windows build, and Wine to run its tests

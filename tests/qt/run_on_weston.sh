@@ -24,4 +24,16 @@ if ! [ -S "$runtime/velk-test" ]; then
     cat "$runtime/weston.log"
     exit 77
 fi
-WAYLAND_DISPLAY=velk-test QT_QPA_PLATFORM=wayland timeout 60 "$@"
+WAYLAND_DISPLAY=velk-test QT_QPA_PLATFORM=wayland "$@" &
+program=$!
+for _ in $(seq 600); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$program" 2>/dev/null; then
+    # Still running after 60 s: say where it waits before ending it.
+    echo "$1 did not end within 60 s; its threads:"
+    gdb -p "$program" -batch -ex "thread apply all bt" 2>&1 | grep -E '^(Thread|#)' || true
+    kill -KILL "$program"
+fi
+wait "$program"
