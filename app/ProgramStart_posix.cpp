@@ -24,6 +24,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -84,9 +85,13 @@ std::optional<std::string> FindOnPath(std::string_view name) {
     const char* variable = std::getenv("PATH");
     std::string folders = variable ? variable : "";
     if (!variable) {
-        folders.resize(confstr(_CS_PATH, nullptr, 0));
-        if (!folders.empty()) confstr(_CS_PATH, folders.data(), folders.size());
-        folders.resize(folders.find('\0'));
+        // The system's default; none at all searches nowhere.
+        const std::size_t size = confstr(_CS_PATH, nullptr, 0);
+        if (size > 1) {
+            folders.resize(size);
+            confstr(_CS_PATH, folders.data(), size);
+            folders.resize(size - 1);
+        }
     }
     std::optional<std::string> found;
     for (std::size_t begin = 0; begin <= folders.size();) {
@@ -120,18 +125,19 @@ public:
     SpawnSetup(const SpawnSetup&) = delete;
     SpawnSetup& operator=(const SpawnSetup&) = delete;
 
-    // A session of its own, no blocked signals, SIGPIPE as the default
-    // wants it; in `folder`, with nothing open but descriptors 0 to 2.
+    // A session of its own, no blocked signals and every signal's default
+    // action (a starter run from nohup, or from a launcher that ignores
+    // signals, still gives the game a plain process); in `folder`, with
+    // nothing open but descriptors 0 to 2.
     int Prepare(const std::string& folder) {
         sigset_t none;
         sigemptyset(&none);
-        sigset_t pipe;
-        sigemptyset(&pipe);
-        sigaddset(&pipe, SIGPIPE);
+        sigset_t all;
+        sigfillset(&all);
         int error = posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK |
                                                                  POSIX_SPAWN_SETSIGDEF);
         if (!error) error = posix_spawnattr_setsigmask(&attributes_, &none);
-        if (!error) error = posix_spawnattr_setsigdefault(&attributes_, &pipe);
+        if (!error) error = posix_spawnattr_setsigdefault(&attributes_, &all);
         if (!error) error = posix_spawn_file_actions_addchdir_np(&actions_, folder.c_str());
         if (!error) error = posix_spawn_file_actions_addclosefrom_np(&actions_, 3);
         return error;
@@ -144,6 +150,27 @@ private:
     posix_spawnattr_t attributes_;
     posix_spawn_file_actions_t actions_;
 };
+
+// Variables taken out of this process's environment, for its programs.
+std::vector<std::string>& Passed() {
+    static std::vector<std::string> passed;
+    return passed;
+}
+
+// This process's environment with the passed variables put back, unless it
+// has them again by now.
+std::vector<char*> ProgramEnvironment() {
+    std::vector<char*> variables;
+    for (char** variable = environ; *variable; ++variable) variables.push_back(*variable);
+    for (std::string& entry : Passed()) {
+        const std::string_view name = std::string_view(entry).substr(0, entry.find('=') + 1);
+        const bool set = std::any_of(variables.begin(), variables.end(),
+                                     [name](const char* variable) { return std::string_view(variable).starts_with(name); });
+        if (!set) variables.push_back(entry.data());
+    }
+    variables.push_back(nullptr);
+    return variables;
+}
 
 // Reaps the client when it ends, whenever that is.
 void WaitInTheBackground(pid_t client) {
@@ -187,7 +214,9 @@ public:
         // By its absolute path: a relative one would be taken from the folder.
         const std::string& executable = throughWine ? arguments[0] : path;
         if (!error) {
-            error = posix_spawn(&client, executable.c_str(), setup.Actions(), setup.Attributes(), argv.data(), environ);
+            std::vector<char*> environment = ProgramEnvironment();
+            error = posix_spawn(&client, executable.c_str(), setup.Actions(), setup.Attributes(), argv.data(),
+                                environment.data());
         }
         if (!error) {
             WaitInTheBackground(client);
@@ -210,5 +239,7 @@ ProgramStarter& PlatformProgramStarter() {
     static PosixProgramStarter starter;
     return starter;
 }
+
+void PassToPrograms(const std::string& name, const std::string& value) { Passed().push_back(name + "=" + value); }
 
 }  // namespace velk

@@ -1,15 +1,39 @@
 #include "StartPress.h"
 
 #include "FatalError.h"
+#include "Form1Layout.h"
 
 #include <exception>
 
 namespace velk {
 
-bool StartPress::PointerDown(bool onStart, bool secondOfDoubleClick) {
-    clickBegun_ = onStart && !secondOfDoubleClick;
+namespace {
+
+constexpr wchar_t UpperCase(wchar_t character) {
+    return character >= L'a' && character <= L'z' ? static_cast<wchar_t>(character - L'a' + L'A') : character;
+}
+
+}  // namespace
+
+bool StartPress::PointerDown(bool onStart, InputTime time, InputTime doubleClickTime) {
+    // Unsigned, so that a time stamp that wrapped still counts forward.
+    const bool inBurst = onStart && lastDownOnStart_ && static_cast<InputTime>(time - *lastDownOnStart_) <= doubleClickTime;
+    lastDownOnStart_ = onStart ? std::optional(time) : std::nullopt;
+    clickBegun_ = onStart && !inBurst && !busy_;
     return clickBegun_;
 }
+
+void StartPress::StartKeyDown(bool autoRepeat, InputTime time) {
+    if (!autoRepeat && lastKeyUp_ != time) Press();
+}
+
+bool StartPress::AccessKeyDown(wchar_t character, bool autoRepeat, InputTime time) {
+    if (UpperCase(character) != UpperCase(layout::AccessKeyOf(layout::kLabel2.accessible))) return false;
+    StartKeyDown(autoRepeat, time);
+    return true;
+}
+
+void StartPress::KeyUp(InputTime time) { lastKeyUp_ = time; }
 
 void StartPress::PointerUp(bool onStart) {
     const bool click = clickBegun_ && onStart;

@@ -5,11 +5,18 @@
 // player's one intent starts one client. A failure is reported and ends the
 // application; a close meanwhile hides the window at once and ends the
 // application when the press is done.
+// What one intent is, is decided here, from the raw input the front ends
+// hand over: a key held down is one press, however often the platform
+// repeats it; a burst of clicks, each within the platform's double-click
+// time of the one before, is one press, also where the burst goes on past
+// the press it made.
 #pragma once
 
 #include "MessageBoxes.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace velk {
 
@@ -27,6 +34,9 @@ public:
     virtual void End(int status) = 0;
 };
 
+// The platform's time stamp of an input event, in milliseconds (it wraps).
+using InputTime = std::uint32_t;
+
 class StartPress {
 public:
     // `start` is what a press does: the launcher's start action.
@@ -34,13 +44,26 @@ public:
         : start_(std::move(start)), messages_(messages), frontEnd_(frontEnd) {}
 
     // The primary pointer button over the window, hit-tested by the front
-    // end: a click is the button going down and up both on "Start". The
-    // second down of a double-click begins no click, so a double-click is
-    // one press. True when a click on Start has begun.
-    bool PointerDown(bool onStart, bool secondOfDoubleClick = false);
+    // end, at `time`, with the platform's double-click time; also the downs
+    // the front end held back during a press. A click is the button going
+    // down and up both on "Start"; a down on Start within the double-click
+    // time of the last one begins none. True when a click on Start has begun.
+    bool PointerDown(bool onStart, InputTime time, InputTime doubleClickTime);
     void PointerUp(bool onStart);
 
-    // A press from the keyboard or from assistive technology.
+    // A key that presses "Start" where it has the focus (Return, Enter or
+    // Space) went down at `time`; `autoRepeat` as the platform marks a key
+    // held down.
+    void StartKeyDown(bool autoRepeat, InputTime time);
+    // A character typed with Alt: Start's access key, in either case, presses
+    // it (true: the key was Start's).
+    bool AccessKeyDown(wchar_t character, bool autoRepeat, InputTime time);
+    // A key went up at `time`. X11 without detectable auto-repeat repeats a
+    // held key as an up and a down of the same time stamp, which a toolkit
+    // may miss when the two arrive apart: such a down is a repeat too.
+    void KeyUp(InputTime time);
+
+    // A press from assistive technology.
     void Press();
 
     // The player closes the window. True: close it now. False: a press is
@@ -55,6 +78,8 @@ private:
     MessageBoxes& messages_;
     PressFrontEnd& frontEnd_;
     bool clickBegun_ = false;
+    std::optional<InputTime> lastDownOnStart_;
+    std::optional<InputTime> lastKeyUp_;
     bool busy_ = false;
     bool closed_ = false;
 };

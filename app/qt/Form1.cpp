@@ -13,7 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QShortcut>
+#include <QStyleHints>
 #include <QString>
 #include <QWindow>
 
@@ -128,7 +128,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
     label2_ = MakeLabel<StartLabel>(layout::kLabel2, this);
-    label2_->SetPressHandler([this] { PressStart(); });
+    label2_->SetPressHandler([this](const QKeyEvent& key) {
+        if (press_) press_->StartKeyDown(key.isAutoRepeat(), static_cast<InputTime>(key.timestamp()));
+    });
     line1_ = new LineWidget(layout::kLine1, this);
     line2_ = new LineWidget(layout::kLine2, this);
     label1_ = MakeLabel(layout::kLabel1, this);
@@ -142,9 +144,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     // "Start" follows it. Its access key presses it from anywhere.
     text1_->setFocus();
     setTabOrder(text1_, label2_);
-    auto* accessKey = new QShortcut(QKeySequence(ToQString(layout::kLabel2.accessible.keyboardShortcut)), this);
-    connect(accessKey, &QShortcut::activated, this, [this] { PressStart(); });
-    // Alt shows the access key, as Windows shows it.
+    // Alt shows the access key, as Windows shows it; Alt and a character
+    // reach the press owner, which tells Start's access key.
     text1_->installEventFilter(this);
     label2_->installEventFilter(this);
 
@@ -167,18 +168,40 @@ void Form1::PressStart() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) {
-        label2_->ShowAccessKey();
+    if (event->type() == QEvent::KeyRelease && press_) {
+        press_->KeyUp(static_cast<InputTime>(static_cast<const QKeyEvent&>(*event).timestamp()));
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.key() == Qt::Key_Alt) label2_->ShowAccessKey();
+        if ((key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier && key.key() > 0 && key.key() <= 0xFFFF &&
+            press_ &&
+            press_->AccessKeyDown(static_cast<wchar_t>(key.key()), key.isAutoRepeat(),
+                                  static_cast<InputTime>(key.timestamp()))) {
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
 namespace {
 
-// Eats the input meant for the window it watches.
+// Eats the input meant for the window it watches; its left-button downs are
+// still told, as the press owner counts them into a burst of clicks.
 class InputHold final : public QObject {
+public:
+    explicit InputHold(std::function<void(const QMouseEvent&)> pointerDown) : pointerDown_(std::move(pointerDown)) {}
+
 protected:
-    bool eventFilter(QObject*, QEvent* event) override { return event->isInputEvent(); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            pointerDown_(static_cast<const QMouseEvent&>(*event));
+        }
+        return event->isInputEvent();
+    }
+
+private:
+    std::function<void(const QMouseEvent&)> pointerDown_;
 };
 
 }  // namespace
@@ -187,7 +210,7 @@ void Form1::SetBusy(bool busy) {
     // Input reaches the window's widgets through its window, where it is held.
     QObject* const window = windowHandle() ? static_cast<QObject*>(windowHandle()) : this;
     if (busy && !inputHold_) {
-        inputHold_ = std::make_unique<InputHold>();
+        inputHold_ = std::make_unique<InputHold>([this](const QMouseEvent& event) { PointerDown(event); });
         window->installEventFilter(inputHold_.get());
         setCursor(Qt::BusyCursor);
         text1_->viewport()->setCursor(Qt::BusyCursor);
@@ -216,15 +239,19 @@ bool Form1::IsOnStart(const QMouseEvent& event) const {
            layout::IsStartClick(pixel(event.position().x()), pixel(event.position().y()), scale);
 }
 
+void Form1::PointerDown(const QMouseEvent& event) {
+    if (!press_ || event.button() != Qt::LeftButton) return;
+    const auto doubleClickTime = static_cast<InputTime>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    press_->PointerDown(IsOnStart(event), static_cast<InputTime>(event.timestamp()), doubleClickTime);
+}
+
 void Form1::mousePressEvent(QMouseEvent* event) {
-    if (press_ && event->button() == Qt::LeftButton) press_->PointerDown(IsOnStart(*event));
+    PointerDown(*event);
     QWidget::mousePressEvent(event);
 }
 
 // The second press of a double-click comes as this alone.
-void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (press_ && event->button() == Qt::LeftButton) press_->PointerDown(IsOnStart(*event), true);
-}
+void Form1::mouseDoubleClickEvent(QMouseEvent* event) { PointerDown(*event); }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);

@@ -53,6 +53,8 @@ protected:
 
 private:
     bool IsOnStart(const QMouseEvent& event) const;
+    // A left-button down, delivered or held back while busy, to the press owner.
+    void PointerDown(const QMouseEvent& event);
 
     StartPress* press_ = nullptr;
     std::unique_ptr<QObject> inputHold_;

@@ -16,9 +16,12 @@ void QtEventThreadWait::RunElsewhere(const std::function<void()>& call) {
         call();  // no thread to be had: the call blocks here, as it always did
         return;
     }
-    // The application's end also ends local loops; the call is waited for
-    // all the same, as its caller relies on its result.
-    while (!thread->isFinished()) loop.exec();
+    // The thread's end reaches the loop as a queued call, also when it ends
+    // before the loop runs. The application's end ends local loops too, and
+    // at once every one started after it: the call is then waited for
+    // plainly (its caller relies on its result), never by running loops
+    // again, which would only spin.
+    if (!thread->isFinished()) loop.exec();
     thread->wait();
 }
 

@@ -1,5 +1,7 @@
 #include "SessionBus.h"
 
+#include "ProgramStart.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -117,6 +119,9 @@ void DropSilentSessionBus() {
                  "Velk_Loader: the session bus at %s does not answer; going on without it (no screen reader "
                  "support in this run).\n",
                  address);
+    // Out of the starter's own environment only: the game (or Wine) gets the
+    // player's session as it is.
+    PassToPrograms("DBUS_SESSION_BUS_ADDRESS", address);
     unsetenv("DBUS_SESSION_BUS_ADDRESS");
 }
 

@@ -67,7 +67,7 @@ void StartLabel::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    if (press_) press_();
+    if (press_) press_(*event);
 }
 
 void StartLabel::focusInEvent(QFocusEvent* event) {

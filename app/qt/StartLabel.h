@@ -14,8 +14,9 @@ class StartLabel final : public QLabel {
 public:
     explicit StartLabel(QWidget* parent);
 
-    // What Return and Space do while it has the focus.
-    void SetPressHandler(std::function<void()> press) { press_ = std::move(press); }
+    // Where Return and Space going down go while it has the focus (held
+    // down, as often as the platform repeats them).
+    void SetPressHandler(std::function<void(const QKeyEvent&)> press) { press_ = std::move(press); }
 
     // The keyboard has been used: from now on the focus frame (after a move
     // of the focus by key) and the access key's underline (after Alt).
@@ -30,7 +31,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    std::function<void()> press_;
+    std::function<void(const QKeyEvent&)> press_;
     bool focusCue_ = false;
     bool accessKeyCue_ = false;
 };

@@ -113,7 +113,7 @@ LRESULT CALLBACK Form1Window::NewsBoxProc(HWND window, UINT message, WPARAM wPar
     if (message == WM_NCDESTROY) RemovePropW(window, kOwnerProperty);
     // Tab leaves the box (no tab is typed) and the access key presses Start.
     if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_SYSCHAR) &&
-        self->TakeKey(message, wParam)) {
+        self->TakeKey(message, wParam, lParam)) {
         return 0;
     }
     if (message == WM_CHAR && wParam == L'\t') return 0;

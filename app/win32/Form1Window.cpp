@@ -70,7 +70,24 @@ void Form1Window::ShowCues(WORD cues) {
     SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
 }
 
-bool Form1Window::TakeKey(UINT message, WPARAM key) {
+namespace {
+
+// Bit 30 of a key message: the key was down before, so the system repeats it.
+bool Repeated(LPARAM flags) { return (static_cast<DWORD>(flags) & (1u << 30)) != 0; }
+
+}  // namespace
+
+void Form1Window::EndCapture() {
+    if (GetCapture() == Handle()) ReleaseCapture();
+}
+
+bool Form1Window::PointerDown(const MSG& message) {
+    if (!press_ || message.hwnd != Handle()) return false;
+    const bool onStart = layout::IsStartClick(GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam), scale_);
+    return press_->PointerDown(onStart, static_cast<InputTime>(message.time), static_cast<InputTime>(GetDoubleClickTime()));
+}
+
+bool Form1Window::TakeKey(UINT message, WPARAM key, LPARAM flags) {
     if (message == WM_KEYDOWN && key == VK_TAB) {
         ShowCues(UISF_HIDEFOCUS);
         // Two stops, so Tab and Shift+Tab both lead to the other.
@@ -82,9 +99,8 @@ bool Form1Window::TakeKey(UINT message, WPARAM key) {
         return true;
     }
     if (message == WM_SYSKEYDOWN && key == VK_MENU) ShowCues(UISF_HIDEACCEL);
-    const wchar_t accessKey = layout::AccessKeyOf(layout::kLabel2.accessible);
-    if (message == WM_SYSCHAR && (key == static_cast<WPARAM>(accessKey) || key == static_cast<WPARAM>(accessKey + 32))) {
-        PressStart();
+    if (message == WM_SYSCHAR && key <= 0xFFFF && press_ && press_->AccessKeyDown(static_cast<wchar_t>(key), Repeated(flags), static_cast<InputTime>(GetMessageTime()))) {
+        EndCapture();
         return true;
     }
     return false;
@@ -196,8 +212,8 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        const bool onStart = layout::IsStartClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_);
-        if (press_ && press_->PointerDown(onStart, message == WM_LBUTTONDBLCLK)) SetCapture(window);
+        const MSG down{window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+        if (PointerDown(down)) SetCapture(window);
         return 0;
     }
     case WM_LBUTTONUP:
@@ -223,9 +239,10 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(window, nullptr, FALSE);  // the focus rectangle comes and goes with it
         break;
     case WM_KEYDOWN:
-        if (TakeKey(message, wParam)) return 0;
+        if (TakeKey(message, wParam, lParam)) return 0;
         if (startFocused_ && (wParam == VK_RETURN || wParam == VK_SPACE)) {
-            PressStart();
+            if (press_) press_->StartKeyDown(Repeated(lParam), static_cast<InputTime>(GetMessageTime()));
+            EndCapture();
             return 0;
         }
         break;
@@ -233,7 +250,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;  // Return and Space have pressed "Start"; nothing is typed here
     case WM_SYSKEYDOWN:
     case WM_SYSCHAR:
-        if (TakeKey(message, wParam)) return 0;
+        if (TakeKey(message, wParam, lParam)) return 0;
         break;
     case WM_UPDATEUISTATE:
         if (LOWORD(wParam) == UIS_SET) {

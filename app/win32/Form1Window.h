@@ -46,6 +46,10 @@ public:
     void Show(int showCommand);
     HWND Handle() const { return window_.get(); }
 
+    // A left-button down on the window, delivered or held back during a
+    // press, to the owner of a press (which counts it into a burst).
+    bool PointerDown(const MSG& message);
+
 private:
     // Posted by assistive technology's press of "Start": the press runs from
     // the message loop, not inside the caller's request.
@@ -60,7 +64,11 @@ private:
     void FocusNewsBox();
     // Keys either control takes: Tab, and Start's access key with Alt.
     // True when the key was the window's.
-    bool TakeKey(UINT message, WPARAM key);
+    bool TakeKey(UINT message, WPARAM key, LPARAM flags);
+    // A key has pressed "Start" (or was held on it): a click begun on it is
+    // over, and the pointer's capture goes with it, so that the next click
+    // anywhere is not eaten.
+    void EndCapture();
     // Shows keyboard cues (UISF_HIDEFOCUS, UISF_HIDEACCEL) from now on.
     void ShowCues(WORD cues);
     // Fonts, the banner and the news box at `dpi`, then the window at the

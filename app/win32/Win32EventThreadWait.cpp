@@ -41,6 +41,8 @@ void Win32EventThreadWait::RunElsewhere(const std::function<void()>& call) {
             } else if (!IsWindowInput(message)) {
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
+            } else if (dropped_) {
+                dropped_(message);
             }
         }
     }

@@ -13,6 +13,12 @@ namespace velk::win32 {
 class Win32EventThreadWait final : public EventThreadWait {
 public:
     void RunElsewhere(const std::function<void()>& call) override;
+
+    // Told of each input message dropped meanwhile.
+    void SetDroppedInput(std::function<void(const MSG&)> dropped) { dropped_ = std::move(dropped); }
+
+private:
+    std::function<void(const MSG&)> dropped_;
 };
 
 // Input for the window: keys (but Alt+F4, which closes it) and the mouse in

@@ -46,18 +46,36 @@ protected:
 };
 
 TEST_F(PosixProgramStart, PassesOneArgumentNoDescriptorsAndDetachesInItsFolder) {
-    // Started from elsewhere, as from a shortcut or a terminal.
+    // Started from elsewhere, as from a shortcut or a terminal, by a starter
+    // run from nohup or a launcher that ignores and blocks signals, whose
+    // own Qt was kept off a silent session bus.
     std::filesystem::current_path("/");
     const std::wstring argument = L"127.0.0.1:8 00;$(echo x)* \"q\"";
+    PassToPrograms("DBUS_SESSION_BUS_ADDRESS", "unix:path=/run/user/1000/bus");
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction savedInt {}, savedHup {};
+    sigaction(SIGINT, &ignore, &savedInt);
+    sigaction(SIGHUP, &ignore, &savedHup);
+    sigset_t term, savedMask;
+    sigemptyset(&term);
+    sigaddset(&term, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &term, &savedMask);
     PlatformProgramStarter().Start(client_, argument, WindowState::MinimizedWithFocus);
+    pthread_sigmask(SIG_SETMASK, &savedMask, nullptr);
+    sigaction(SIGINT, &savedInt, nullptr);
+    sigaction(SIGHUP, &savedHup, nullptr);
 
     const auto lines = WaitForRecords(folder_.Path() / "velk.log", 1);
-    ASSERT_EQ(lines.size(), 7u) << testing::PrintToString(lines);
+    ASSERT_EQ(lines.size(), 10u) << testing::PrintToString(lines);
     EXPECT_EQ(lines[0], "start");
     EXPECT_EQ(lines[2], "leader:1") << "the client must not share our session";
     EXPECT_EQ(lines[3], "arg:127.0.0.1:8 00;$(echo x)* \"q\"");
     EXPECT_EQ(lines[4], "fds:");
     EXPECT_EQ(lines[5], "cwd:" + folder_.Path().string()) << "the client's working folder is its own";
+    EXPECT_EQ(lines[6], "bus:unix:path=/run/user/1000/bus") << "the player's session bus, for the game";
+    EXPECT_EQ(lines[7], "ignored:");
+    EXPECT_EQ(lines[8], "blocked:");
 }
 
 // The children of this process that have ended and not been reaped.

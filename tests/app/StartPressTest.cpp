@@ -1,6 +1,7 @@
 // The press owner fed as the front ends feed it: pointer buttons on or off
-// "Start", presses from keys and assistive technology, closes, also while a
-// start is running.
+// "Start" at their times, keys with the platform's repeat flag, presses from
+// assistive technology, closes, also while a start is running. The front
+// ends' own tests drive their rows through real platform events.
 #include "StartPress.h"
 
 #include "AppError.h"
@@ -14,17 +15,29 @@ namespace {
 
 using test::EventLog;
 
-enum class Step { DownOnStart, DownElsewhere, SecondDownOnStart, UpOnStart, UpElsewhere, Press, Close };
+enum class Kind { DownOnStart, DownElsewhere, UpOnStart, UpElsewhere, Key, KeyRepeat, KeyUp, Alt, AltRepeat, Press, Close };
+constexpr InputTime kDoubleClickTime = 500;
 
-void Apply(StartPress& press, Step step, EventLog& log) {
-    switch (step) {
-    case Step::DownOnStart: press.PointerDown(true); break;
-    case Step::DownElsewhere: press.PointerDown(false); break;
-    case Step::SecondDownOnStart: press.PointerDown(true, true); break;
-    case Step::UpOnStart: press.PointerUp(true); break;
-    case Step::UpElsewhere: press.PointerUp(false); break;
-    case Step::Press: press.Press(); break;
-    case Step::Close: log.push_back(press.Close() ? L"close now" : L"close later"); break;
+struct Step {
+    Kind kind;
+    InputTime at = 0;          // ms, for pointer downs and keys
+    wchar_t character = L's';  // for Alt
+    Step(Kind k, InputTime time = 0, wchar_t typed = L's') : kind(k), at(time), character(typed) {}
+};
+
+void Apply(StartPress& press, const Step& step, EventLog& log) {
+    switch (step.kind) {
+    case Kind::DownOnStart: press.PointerDown(true, step.at, kDoubleClickTime); break;
+    case Kind::DownElsewhere: press.PointerDown(false, step.at, kDoubleClickTime); break;
+    case Kind::UpOnStart: press.PointerUp(true); break;
+    case Kind::UpElsewhere: press.PointerUp(false); break;
+    case Kind::Key: press.StartKeyDown(false, step.at); break;
+    case Kind::KeyRepeat: press.StartKeyDown(true, step.at); break;
+    case Kind::KeyUp: press.KeyUp(step.at); break;
+    case Kind::Alt: press.AccessKeyDown(step.character, false, step.at); break;
+    case Kind::AltRepeat: press.AccessKeyDown(step.character, true, step.at); break;
+    case Kind::Press: press.Press(); break;
+    case Kind::Close: log.push_back(press.Close() ? L"close now" : L"close later"); break;
     }
 }
 
@@ -48,20 +61,27 @@ TEST_P(StartPresses, StartOnceForEachIntent) {
         [&] {
             log.push_back(L"start");
             if (starts++ == 0) {
-                for (const Step step : GetParam().duringFirstStart) Apply(*owner, step, log);
+                for (const Step& step : GetParam().duringFirstStart) Apply(*owner, step, log);
             }
             if (GetParam().startFails) throw AppError(L"Cannot start the game client.");
         },
         boxes, frontEnd);
     owner = &press;
 
-    for (const Step step : GetParam().steps) Apply(press, step, log);
+    for (const Step& step : GetParam().steps) Apply(press, step, log);
 
     EXPECT_EQ(log, GetParam().expected);
 }
 
-using enum Step;
+using enum Kind;
 const EventLog kOneStart{L"busy", L"start", L"discard", L"idle"};
+const EventLog kTwoStarts{L"busy", L"start", L"discard", L"idle", L"busy", L"start", L"discard", L"idle"};
+// A click on Start at `at` ms.
+std::vector<Step> ClickAt(std::initializer_list<InputTime> times) {
+    std::vector<Step> steps;
+    for (const InputTime at : times) steps.insert(steps.end(), {Step(DownOnStart, at), Step(UpOnStart)});
+    return steps;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StartPresses,
@@ -69,11 +89,23 @@ INSTANTIATE_TEST_SUITE_P(
         PressCase{"AClickOnStart", {DownOnStart, UpOnStart}, {}, false, kOneStart},
         PressCase{"ReleasedElsewhere", {DownOnStart, UpElsewhere, UpOnStart}, {}, false, {}},
         PressCase{"PressedElsewhere", {DownElsewhere, UpOnStart}, {}, false, {}},
-        PressCase{"ADoubleClickIsOnePress", {DownOnStart, UpOnStart, SecondDownOnStart, UpOnStart}, {}, false, kOneStart},
-        PressCase{"TwoClicksApartAreTwo", {DownOnStart, UpOnStart, DownOnStart, UpOnStart}, {}, false,
-                  {L"busy", L"start", L"discard", L"idle", L"busy", L"start", L"discard", L"idle"}},
+        PressCase{"ADoubleClickIsOnePress", ClickAt({0, 200}), {}, false, kOneStart},
+        PressCase{"FiveClicks90msApartAreOne", ClickAt({0, 90, 180, 270, 360}), {}, false, kOneStart},
+        PressCase{"ABurstThenAClickLaterAreTwo", ClickAt({0, 90, 180, 1680}), {}, false, kTwoStarts},
+        PressCase{"TwoClicksApartAreTwo", ClickAt({0, 1000}), {}, false, kTwoStarts},
+        PressCase{"TheTimeStampWrappingIsStillABurst", ClickAt({0xFFFFFFF0u, 80}), {}, false, kOneStart},
+        PressCase{"AClickElsewhereEndsABurst", {DownOnStart, UpOnStart, {DownElsewhere, 100}, {DownOnStart, 200}, UpOnStart},
+                  {}, false, kTwoStarts},
+        PressCase{"ABurstGoesOnPastItsPress", {DownOnStart, UpOnStart, {DownOnStart, 700}, UpOnStart},
+                  {{DownOnStart, 300}, UpOnStart}, false, kOneStart},
+        PressCase{"AHeldKeyIsOnePress", {Key, KeyRepeat, KeyRepeat, KeyRepeat}, {}, false, kOneStart},
+        PressCase{"AHeldKeyAsX11RepeatsItIsOnePress", {Key, {KeyUp, 300}, {Key, 300}, {KeyUp, 333}, {Key, 333}, {KeyUp, 350}},
+                  {}, false, kOneStart},
+        PressCase{"TwoKeyPressesAreTwo", {Key, {KeyUp, 100}, {Key, 250}}, {}, false, kTwoStarts},
+        PressCase{"AHeldAccessKeyIsOnePress", {{Alt, 0, L'S'}, {AltRepeat, 0, L'S'}, {AltRepeat, 0, L's'}}, {}, false, kOneStart},
+        PressCase{"OtherAltKeysPressNothing", {{Alt, 0, L'x'}, {Alt, 0, L'5'}}, {}, false, {}},
         PressCase{"PressesDuringAPressAreDropped", {Press}, {Press, DownOnStart, UpOnStart, Press}, false, kOneStart},
-        PressCase{"AClickBegunDuringAPressIsForgotten", {DownOnStart, UpOnStart, UpOnStart}, {DownOnStart}, false,
+        PressCase{"AClickBegunDuringAPressIsForgotten", {DownOnStart, UpOnStart, UpOnStart}, {{DownOnStart, 900}}, false,
                   kOneStart},
         PressCase{"AFailureIsReportedAndEnds", {Press, Press}, {}, true,
                   {L"busy", L"start", L"discard", L"idle", L"error box: Cannot start the game client.", L"end 1"}},

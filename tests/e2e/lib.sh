@@ -60,6 +60,40 @@ press_keys() {
     sleep 1
 }
 
+# one_press_per_intent WINDOW X Y FOLDER: what a player's hands do on the
+# window whose "Start" is at X,Y (Start first given the focus by Tab), each
+# checked for the clients it starts in FOLDER: Return, Space and Alt+S held
+# for 2 s with a desktop's key repeat (after 0.3 s, 30 a second) start one
+# each; five clicks 90 ms apart one; a burst and a click 1.5 s later two; two
+# clicks 1 s apart two.
+one_press_per_intent() {
+    local window=$1 x=$2 y=$3 folder=$4 key before
+    xset r on
+    xset r rate 300 30
+    press_keys "$window" Tab
+    for key in Return space alt+s; do
+        before=$(clients_started "$folder")
+        xdotool windowfocus --sync "$window" keydown "$key" 2>/dev/null
+        sleep 2
+        xdotool keyup "$key"
+        wait_until 10 clients_at_least "$folder" $((before + 1)) || true
+        sleep 1  # for any more to come
+        check "$key held for 2 s starts one client" test "$(clients_started "$folder")" -eq $((before + 1))
+    done
+    starts_after() {  # starts_after COUNT CLICK_ARGS...: clicks, then expects COUNT more clients
+        local more=$1
+        shift
+        before=$(clients_started "$folder")
+        xdotool mousemove --window "$window" "$x" "$y" "$@"
+        wait_until 10 clients_at_least "$folder" $((before + more)) || true
+        sleep 1
+        [ "$(clients_started "$folder")" -eq $((before + more)) ]
+    }
+    check "five clicks 90 ms apart start one client" starts_after 1 click --repeat 5 --delay 90 1
+    check "a burst and a click 1.5 s later start two" starts_after 2 click --repeat 3 --delay 90 1 sleep 1.5 click 1
+    check "two clicks 1 s apart start two" starts_after 2 click 1 sleep 1 click 1
+}
+
 # launch FOLDER: starts the starter copied into FOLDER, bounded to a minute,
 # through the commands in RUNNER if any (e.g. wine).
 RUNNER=()

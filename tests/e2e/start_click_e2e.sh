@@ -3,8 +3,8 @@
 # with a stand-in client that records its arguments in velk.log: "Start"
 # starts it with 127.0.0.1:<port> for localhost, an edited port counts at the
 # next click, the banner starts nothing, the keyboard alone starts it (Tab and
-# Return, Space, Alt+S), and a missing client ends the starter after an error
-# box.
+# Return, Space, Alt+S), a held key or a burst of clicks starts it once, and
+# a missing client ends the starter after an error box.
 # Usage: start_click_e2e.sh PATH_TO_Velk_Loader PATH_TO_STAND_IN_CLIENT
 set -euo pipefail
 loader=$1
@@ -29,6 +29,7 @@ check "a click on Start starts the client" wait_for_start 1
 check "with the one argument 127.0.0.1:7001" test "$(grep '^arg:' "$folder/velk.log")" = "arg:127.0.0.1:7001"
 
 printf 'localhost,7002\r\nClick Test\r\nnews\r\n' >"$folder/config.ini"
+sleep 1  # a second click, not the second of a double-click
 click 140 70
 check "a second click starts a second client" wait_for_start 2
 check "with the port as edited meanwhile" test "$(grep '^arg:' "$folder/velk.log" | tail -n1)" = "arg:127.0.0.1:7002"
@@ -48,6 +49,8 @@ press_keys "$window" alt+s
 check "Alt+S starts it" test "$(started)" -eq 5
 press_keys "$window" Tab Return
 check "Tab back to the news box and Return there starts nothing" test "$(started)" -eq 5
+# Held keys and bursts of clicks: one press per intent.
+one_press_per_intent "$window" 100 60 "$folder"
 
 rm "$folder/velk.exe"
 click 100 60

@@ -69,6 +69,7 @@ if [ -n "$window" ]; then
     press_keys "$window" Tab Return
     sleep 1
     check "Tab back to the news box and Return there starts nothing ($(records))" test "$(records)" -eq 4
+    one_press_per_intent "$window" $((border + 100)) $((top + 60)) "$folder"
 fi
 kill "$starter_pid" 2>/dev/null || true
 end_starter

@@ -120,10 +120,13 @@ TEST(Form1ScaledClicks, StartTakesClicksOnItsScaledCornersOnly) {
     } rows[] = {{{start.left, start.top}, 1},  {{right, start.top}, 1},       {{start.left, bottom}, 1},
                 {{right, bottom}, 1},          {{start.left - 1, start.top}, 0}, {{right + 1, bottom}, 0},
                 {{start.left, start.top - 1}, 0}, {{right, bottom + 1}, 0}};
+    ulong time = 0;
     for (const auto& row : rows) {
         const QPointF at(row.pixel.x() / scale, row.pixel.y() / scale);
         QMouseEvent press(QEvent::MouseButtonPress, at, form.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
         QMouseEvent release(QEvent::MouseButtonRelease, at, form.mapToGlobal(at), Qt::LeftButton, {}, {});
+        press.setTimestamp(time += 1000);  // clicks apart, each its own
+        release.setTimestamp(time);
         clicks = 0;
         QApplication::sendEvent(&form, &press);
         QApplication::sendEvent(&form, &release);

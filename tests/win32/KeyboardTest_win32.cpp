@@ -19,18 +19,28 @@ namespace velk::win32 {
 namespace {
 
 // A key as the message loop delivers it to the window with the focus: its
-// down, its character (as TranslateMessage makes it), its up.
+// down, its character (as TranslateMessage makes it), held down its repeats
+// (bit 30: the key was down before), its up.
 struct Key {
     UINT virtualKey;
     wchar_t character;  // 0: none
     bool alt;
+    int repeats = 0;
 };
+
+Key Held(Key key) {
+    key.repeats = 60;
+    return key;
+}
 
 void Type(const Key& key) {
     const UINT down = key.alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
     if (key.alt) SendMessageW(GetFocus(), WM_SYSKEYDOWN, VK_MENU, 1 << 29);
-    SendMessageW(GetFocus(), down, key.virtualKey, key.alt ? 1 << 29 : 0);
-    if (key.character) SendMessageW(GetFocus(), key.alt ? WM_SYSCHAR : WM_CHAR, key.character, key.alt ? 1 << 29 : 0);
+    for (int repeat = 0; repeat <= key.repeats; ++repeat) {
+        const LPARAM flags = (key.alt ? 1 << 29 : 0) | (repeat > 0 ? 1 << 30 : 0);
+        SendMessageW(GetFocus(), down, key.virtualKey, flags);
+        if (key.character) SendMessageW(GetFocus(), key.alt ? WM_SYSCHAR : WM_CHAR, key.character, flags);
+    }
     SendMessageW(GetFocus(), key.alt ? WM_SYSKEYUP : WM_KEYUP, key.virtualKey, 0);
 }
 
@@ -81,7 +91,11 @@ INSTANTIATE_TEST_SUITE_P(Table, Form1WindowKeyTable,
                                          KeyCase{"AltSOnStart", {kTab, kAltS}, 1, true},
                                          KeyCase{"ReturnInTheNewsBox", {kReturn}, 0, false},
                                          KeyCase{"TabTwiceThenReturn", {kTab, kTab, kReturn}, 0, false},
-                                         KeyCase{"OtherKeysOnStart", {kTab, kLetterS}, 0, true}),
+                                         KeyCase{"OtherKeysOnStart", {kTab, kLetterS}, 0, true},
+                                         KeyCase{"ReturnHeld", {kTab, Held(kReturn)}, 1, true},
+                                         KeyCase{"SpaceHeld", {kTab, Held(kSpace)}, 1, true},
+                                         KeyCase{"AltSHeld", {Held(kAltS)}, 1, false},
+                                         KeyCase{"ReturnTwice", {kTab, kReturn, kReturn}, 2, true}),
                          test::RowName());
 
 TEST_F(Form1WindowKeys, TabTypesNoTabAndReturnALineInTheNewsBox) {
@@ -91,6 +105,17 @@ TEST_F(Form1WindowKeys, TabTypesNoTabAndReturnALineInTheNewsBox) {
     wchar_t text[32] = L"";
     GetWindowTextW(NewsBox(), text, 32);
     EXPECT_STREQ(text, L"\r\nnews");
+}
+
+// A key that presses Start while the button is down on it ends that click
+// and the pointer's capture: the next click anywhere is not eaten.
+TEST_F(Form1WindowKeys, AKeyPressEndsTheCaptureOfAClickBegunOnStart) {
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
+    SendMessageW(form_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.left + 5, start.top + 5));
+    ASSERT_EQ(GetCapture(), form_.Handle());
+    Type(kAltS);
+    EXPECT_EQ(presses_, 1);
+    EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST_F(Form1WindowKeys, ShowTheCuesOnlyOnceAKeyAsksForThem) {

@@ -121,9 +121,10 @@ TEST_F(Form1WindowDpi, HitTestsStartAtTheNewScale) {
     const int bottom = start.top + start.height - 1;
     const struct {
         int x, y, clicks;
-    } rows[] = {{start.left, start.top, 1},     {right, bottom, 1},         {start.left, bottom, 1},
-                {right, start.top, 1},          {start.left - 1, start.top, 0}, {right + 1, bottom, 0},
-                {start.left, start.top - 1, 0}, {right, bottom + 1, 0}};
+    } rows[] = {// each click on Start after one elsewhere: no burst of clicks
+                {start.left, start.top, 1}, {start.left - 1, start.top, 0}, {right, bottom, 1},
+                {right + 1, bottom, 0},     {start.left, bottom, 1},        {start.left, start.top - 1, 0},
+                {right, start.top, 1},      {right, bottom + 1, 0}};
     for (const auto& row : rows) {
         clicks_ = 0;
         ClickAt(row.x, row.y);
