@@ -26,12 +26,11 @@ stage_passed() {
 }
 trap 'status=$?; [ "$status" -eq 0 ] || echo "stages: $passed passed, 1 failed (${current:-set-up})"' EXIT
 
-# A skipped test has not shown anything. These are the only ones that may
-# skip, by design: file permissions do not bind root, the user the test
+# A skipped test has not shown anything. This is the only one that may skip,
+# by design: a file's read permission does not bind root, the user the test
 # command runs as on a fresh machine.
 skipped_by_design=(
     SettingsFile.AnUnreadableFileIsReported
-    WineRoute.AWineThatCannotRunGivesTheSystemsReason
 )
 # run_ctest PRESET: runs the preset's tests; fails if any failed, or if any
 # was skipped that is not skipped by design.

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -52,19 +53,14 @@ TEST_F(PosixProgramStart, PassesOneArgumentNoDescriptorsAndDetachesInItsFolder) 
     std::filesystem::current_path("/");
     const std::wstring argument = L"127.0.0.1:8 00;$(echo x)* \"q\"";
     PassToPrograms("DBUS_SESSION_BUS_ADDRESS", "unix:path=/run/user/1000/bus");
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    struct sigaction savedInt {}, savedHup {};
-    sigaction(SIGINT, &ignore, &savedInt);
-    sigaction(SIGHUP, &ignore, &savedHup);
+    const auto savedInt = std::signal(SIGINT, SIG_IGN), savedHup = std::signal(SIGHUP, SIG_IGN);
     sigset_t term, savedMask;
     sigemptyset(&term);
     sigaddset(&term, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &term, &savedMask);
     PlatformProgramStarter().Start(client_, argument, WindowState::MinimizedWithFocus);
     pthread_sigmask(SIG_SETMASK, &savedMask, nullptr);
-    sigaction(SIGINT, &savedInt, nullptr);
-    sigaction(SIGHUP, &savedHup, nullptr);
+    std::signal(SIGINT, savedInt), std::signal(SIGHUP, savedHup);
 
     const auto lines = WaitForRecords(folder_.Path() / "velk.log", 1);
     ASSERT_EQ(lines.size(), 10u) << testing::PrintToString(lines);
