@@ -5,6 +5,10 @@
 # descriptor of a test: otherwise the test runner would wait for them.
 # Usage: wine-prefix.sh start|stop PREFIX
 set -euo pipefail
+# Wine names files in the Unix locale's character set: with no locale at all
+# (a fresh machine's bare environment) that is ASCII, and a folder such as
+# "Velk Game Ü" cannot be made. A UTF-8 one then, unless one is chosen.
+[ -n "${LC_ALL:-}${LC_CTYPE:-}${LANG:-}" ] || export LANG=C.UTF-8
 export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 case $1 in
 start)
