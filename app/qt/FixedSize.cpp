@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -41,10 +42,13 @@ protected:
     // An event of the window's own; true eats it.
     virtual bool Seen(QEvent::Type /*type*/) { return false; }
 
-    void AskForNormal() { handle_->setWindowStates(handle_->windowStates() & ~kLarge); }
+    void AskForNormal() {
+        if (handle_) handle_->setWindowStates(handle_->windowStates() & ~kLarge);
+    }
 
     QWidget* const window_;
-    QWindow* handle_ = nullptr;
+    // Gone before the keeper when the window is destroyed: guarded.
+    QPointer<QWindow> handle_;
 
 private:
     void Watch() {

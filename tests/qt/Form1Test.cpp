@@ -219,10 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"OtherKeysOnStart", {{Qt::Key_Tab, kNone}, {Qt::Key_S, kNone}, {Qt::Key_Return, Qt::ControlModifier}}, 0,
                             "Label2"},
                     KeyCase{"ReturnHeld", {{Qt::Key_Tab}, {Qt::Key_Return, kNone, 60}}, 1, "Label2"},
-                    KeyCase{"SpaceHeld", {{Qt::Key_Tab}, {Qt::Key_Space, kNone, 60}}, 1, "Label2"},
                     KeyCase{"AltSHeld", {{Qt::Key_S, Qt::AltModifier, 60}}, 1, "Text1"},
                     KeyCase{"SpaceHeldAsX11Pairs", {{Qt::Key_Tab}, {Qt::Key_Space, kNone, 60, true}}, 1, "Label2"},
-                    KeyCase{"AltSHeldAsX11Pairs", {{Qt::Key_S, Qt::AltModifier, 60, true}}, 1, "Text1"},
                     KeyCase{"ReturnTwice", {{Qt::Key_Tab}, {Qt::Key_Return}, {Qt::Key_Return}}, 2, "Label2"}),
     test::RowName());
 

@@ -93,7 +93,6 @@ INSTANTIATE_TEST_SUITE_P(Table, Form1WindowKeyTable,
                                          KeyCase{"TabTwiceThenReturn", {kTab, kTab, kReturn}, 0, false},
                                          KeyCase{"OtherKeysOnStart", {kTab, kLetterS}, 0, true},
                                          KeyCase{"ReturnHeld", {kTab, Held(kReturn)}, 1, true},
-                                         KeyCase{"SpaceHeld", {kTab, Held(kSpace)}, 1, true},
                                          KeyCase{"AltSHeld", {Held(kAltS)}, 1, false},
                                          KeyCase{"ReturnTwice", {kTab, kReturn, kReturn}, 2, true}),
                          test::RowName());
