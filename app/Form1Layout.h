@@ -54,12 +54,13 @@ constexpr int PointsToPixels(double points, double scale = 1.0) {
 // ---- Colours ---------------------------------------------------------------
 
 // The desktop's system colours by index, as the window system numbers them.
-enum class SystemColor { WindowText = 8, HighlightText = 14, ButtonText = 18 };
+enum class SystemColor { WindowText = 8, HighlightText = 14, ButtonFace = 15, ButtonText = 18 };
 
 struct Color {
     bool isSystem;
     SystemColor system;
     std::uint8_t red, green, blue;
+    constexpr bool operator==(const Color&) const = default;
 };
 
 constexpr Color Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return {false, {}, r, g, b}; }
@@ -71,6 +72,22 @@ inline constexpr std::wstring_view kCaptionAtCreation = L"Vellmark Starter";
 inline constexpr int kClientWidthTwips = 10635;  // 709 px
 inline constexpr int kClientHeightTwips = 1875;  // 125 px
 inline constexpr Color kBackground = Rgb(1, 0, 66);
+
+// What a label's text is read against: the window's background, or the
+// banner. The banner is a photograph; what counts under a label is the span
+// of relative luminance (0 black to 1 white) its pixels cover, leaving out
+// the darkest and the brightest twentieth: text reads on it when it stands
+// out from both ends.
+enum class Beneath { Background, Banner };
+
+struct LuminanceSpan {
+    double darkest;
+    double brightest;
+};
+
+// The banner's pixels under "Start" (columns 112 to 168, rows 48 to 72 of
+// the picture), measured from assets/banner.jpg; a test measures them again.
+inline constexpr LuminanceSpan kBannerUnderStart{0.0451, 0.2941};
 
 // ---- Controls --------------------------------------------------------------
 
@@ -109,6 +126,13 @@ inline constexpr std::wstring_view kPressAction = L"Press";
 // The window is a frame named by its caption.
 inline constexpr AccessibleRole kWindowRole = AccessibleRole::Frame;
 
+// A label is drawn one of two ways. Transparent: what lies beneath shows
+// around its text, drawn in `textColor`. Filled: its rectangle in
+// `backColor`, its text in the default label text colour. The transparent
+// look is the design's; a label falls back to the filled one where the
+// player's colours make its text unreadable there (LabelColors.h).
+inline constexpr Color kLabelTextColor = System(SystemColor::ButtonText);
+
 struct Control {
     std::string_view name;
     ControlKind kind;
@@ -119,6 +143,8 @@ struct Control {
     bool transparent;  // the background shows through around the text
     int tabIndex;      // -1: never takes the focus; else its place in the tab order
     Accessible accessible;
+    Color backColor = System(SystemColor::ButtonFace);
+    Beneath beneath = Beneath::Background;
 };
 
 // Text box: the platform's own font, colours and frame.
@@ -133,7 +159,8 @@ inline constexpr Control kLabel1{"Label1", ControlKind::Label, {8040, 0, 1095, 2
 // keyboard is used.
 inline constexpr Control kLabel2{"Label2", ControlKind::Label, {1320, 720, 855, 375}, L"Start",
                                  {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText), true, 3,
-                                 {AccessibleRole::PushButton, L"Start", L"Starts the game client", "", L"Alt+S"}};
+                                 {AccessibleRole::PushButton, L"Start", L"Starts the game client", "", L"Alt+S"},
+                                 System(SystemColor::HighlightText), Beneath::Banner};
 // The banner, unscaled; its leftmost 24 columns lie outside the window.
 inline constexpr Control kImage1{"Image1", ControlKind::Picture, {-360, 0, 8070, 1845}, L"",
                                  kDefaultFont, System(SystemColor::WindowText), false, -1,
