@@ -4,6 +4,7 @@
 #include "Form1Accessible.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
+#include "LabelColors.h"
 #include "StartLabel.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QStyleHints>
 #include <QString>
 #include <QWindow>
@@ -43,11 +45,51 @@ QColor ToQColor(const layout::Color& color, const QPalette& palette) {
         return palette.color(QPalette::HighlightedText);
     case layout::SystemColor::ButtonText:
         return palette.color(QPalette::ButtonText);
+    case layout::SystemColor::ButtonFace:
+        return palette.color(QPalette::Button);
     case layout::SystemColor::WindowText:
         break;
     }
     return palette.color(QPalette::WindowText);
 }
+
+layout::SchemeColors SchemeOf(const QPalette& palette) {
+    return [palette](layout::SystemColor color) {
+        const QColor qColor = ToQColor(layout::System(color), palette);
+        return layout::Rgb8{static_cast<std::uint8_t>(qColor.red()), static_cast<std::uint8_t>(qColor.green()),
+                            static_cast<std::uint8_t>(qColor.blue())};
+    };
+}
+
+// A label's colours in the window's palette, in the look that reads there:
+// transparent, or filled with its back colour.
+void ApplyLook(QLabel* label, const layout::Control& control, const QPalette& window) {
+    const layout::LabelLook look = layout::LookOf(control, SchemeOf(window));
+    QPalette colours = window;
+    colours.setColor(QPalette::WindowText, ToQColor(look.text, window));
+    if (look.filled) colours.setColor(QPalette::Window, ToQColor(look.fill, window));
+    label->setPalette(colours);
+    label->setAutoFillBackground(look.filled);
+}
+
+// Tells of a new application palette. Qt tells the application object of
+// it; a top-level widget itself is not always told (Qt 6.4 tells children
+// only).
+class PaletteWatcher final : public QObject {
+public:
+    PaletteWatcher(QObject* parent, std::function<void()> changed) : QObject(parent), changed_(std::move(changed)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange) changed_();
+        return false;
+    }
+
+private:
+    std::function<void()> changed_;
+};
 
 QFont ToQFont(const layout::Font& font) {
     QFont result = QApplication::font();
@@ -97,10 +139,6 @@ Label* MakeLabel(const layout::Control& control, QWidget* parent) {
     label->setMargin(0);
     label->setIndent(0);
     label->setFont(ToQFont(control.font));
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, ToQColor(control.textColor, colours));
-    label->setPalette(colours);
-    label->setAutoFillBackground(!control.transparent);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
@@ -117,9 +155,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     KeepFixedSize(this);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, ToQColor(layout::kBackground, background));
-    setPalette(background);
     setAutoFillBackground(true);
 
     // Created back to front: a later child is drawn over an earlier one.
@@ -149,6 +184,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     text1_->installEventFilter(this);
     label2_->installEventFilter(this);
 
+    ApplyColours();
+    new PaletteWatcher(this, [this] { ApplyColours(); });
+
     // What assistive technology is told, from the layout table.
     for (const layout::Control* control : layout::kAccessibleControls) {
         auto* widget = findChild<QWidget*>(NameOf(control->name), Qt::FindDirectChildrenOnly);
@@ -162,6 +200,27 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 Form1::~Form1() = default;
+
+// The window's own background on the application's palette, each control
+// in its colour role there, and each label in the look that reads.
+void Form1::ApplyColours() {
+    const QScopedValueRollback applying(applyingColours_, true);
+    QPalette colours = QApplication::palette(this);
+    colours.setColor(QPalette::Window, ToQColor(layout::kBackground, colours));
+    setPalette(colours);
+    ApplyLook(label2_, layout::kLabel2, colours);
+    ApplyLook(label1_, layout::kLabel1, colours);
+}
+
+// The scheme changes while the window is open: a player switching between
+// light and dark, or a theme service setting a new application palette.
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    const auto type = event->type();
+    if ((type == QEvent::ApplicationPaletteChange || type == QEvent::PaletteChange) && !applyingColours_) {
+        ApplyColours();
+    }
+}
 
 void Form1::PressStart() {
     if (press_) press_->Press();

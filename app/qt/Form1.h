@@ -50,13 +50,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void ApplyColours();
     bool IsOnStart(const QMouseEvent& event) const;
     // A left-button down, delivered or held back while busy, to the press owner.
     void PointerDown(const QMouseEvent& event);
 
     StartPress* press_ = nullptr;
+    bool applyingColours_ = false;
     std::unique_ptr<QObject> inputHold_;
     QLabel* image1_;
     StartLabel* label2_;

@@ -1,11 +1,16 @@
 // The main window rendered offscreen and compared pixel by pixel with its
 // design.
 #include "Form1.h"
+#include "support/ColourSchemes.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace velk::qt {
 namespace {
@@ -84,15 +89,53 @@ TEST_F(Form1Render, DrawsStartInTheHighlightTextColourOverTheBanner) {
     for (int y = 48; y <= 72; ++y) EXPECT_EQ(window_.pixel(145, y), banner_.pixel(169, y)) << "y " << y;
 }
 
-TEST_F(Form1Render, ShowsTheBackgroundAroundNews) {
-    int background = 0;
-    int ink = 0;
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 536; x < 609; ++x) (window_.pixel(x, y) == kBackground ? background : ink)++;
+// The figure "Start"'s contrast is judged by, measured again from the banner.
+TEST_F(Form1Render, BannerUnderStartSpansTheLuminanceTheLayoutGives) {
+    std::vector<double> luminance;
+    for (int i = 0; i < 57 * 25; ++i) {
+        const QColor p = banner_.pixelColor(112 + i % 57, 48 + i / 57);
+        luminance.push_back(layout::RelativeLuminance({static_cast<std::uint8_t>(p.red()),
+                                                       static_cast<std::uint8_t>(p.green()), static_cast<std::uint8_t>(p.blue())}));
     }
-    EXPECT_GT(ink, 20) << "the word is drawn";
-    EXPECT_GT(background, 73 * 16 * 7 / 10) << "and the rest is the window's background";
+    std::sort(luminance.begin(), luminance.end());
+    EXPECT_NEAR(luminance[luminance.size() / 20], layout::kBannerUnderStart.darkest, 0.002);
+    EXPECT_NEAR(luminance[luminance.size() * 19 / 20], layout::kBannerUnderStart.brightest, 0.002);
 }
+
+// Each scheme set before the window opens, and set while it is open (after
+// another): the background stays the window's own, each control keeps its
+// colour role and each label takes the look that reads.
+class Form1InScheme : public testing::TestWithParam<test::ColourScheme> {
+protected:
+    void TearDown() override { QApplication::setPalette(original_); }
+    static void Use(const test::ColourScheme& scheme) {
+        QPalette palette = QApplication::palette();
+        for (const auto& [role, colour] : {std::pair{QPalette::HighlightedText, scheme.highlightText},
+                                           {QPalette::ButtonText, scheme.buttonText}, {QPalette::Button, scheme.buttonFace},
+                                           {QPalette::Window, scheme.buttonFace}, {QPalette::Base, scheme.buttonFace},
+                                           {QPalette::WindowText, scheme.windowText}}) {
+            palette.setColor(role, QColor(colour.red, colour.green, colour.blue));
+        }
+        QApplication::setPalette(palette);
+    }
+    const QPalette original_ = QApplication::palette();
+};
+
+TEST_P(Form1InScheme, KeepsEachColourRoleAndDrawsTheLookThatReads) {
+    for (const bool whileOpen : {false, true}) {
+        SCOPED_TRACE(whileOpen ? "changed while open" : "set before");
+        Use(whileOpen ? test::kColourSchemes[1] : GetParam());
+        Form1 form;
+        form.show();
+        QCoreApplication::processEvents();
+        if (whileOpen) Use(GetParam());
+        const QImage window = form.grab().toImage();
+        test::ExpectDrawnIn(GetParam(), [&window](int x, int y) { return window.pixel(x, y) & 0xFFFFFFu; });
+        EXPECT_EQ(window.pixel(700, 115) & 0xFFFFFFu, test::Rgb(GetParam().buttonFace)) << "the news box's base";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemes, Form1InScheme, testing::ValuesIn(test::kColourSchemes), test::NameOf);
 
 }  // namespace
 }  // namespace velk::qt
