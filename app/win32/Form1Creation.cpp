@@ -85,6 +85,7 @@ Form1Window::Form1Window(HINSTANCE instance, DpiSource dpiOf)
                              0, 0, Handle(), nullptr, instance, nullptr);
     if (!text1_) throw AppError(L"Cannot create the news box: " + WindowsErrorText(GetLastError()) + L".");
     FitToDpi(dpiOf_(Handle()), nullptr);
+    TakeColours();
 
     // The news box answers assistive technology through the window's object
     // for it; everything else it does stays the EDIT control's own.

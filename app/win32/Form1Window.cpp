@@ -14,6 +14,11 @@ COLORREF ToColorRef(const layout::Color& color) {
     return GetSysColor(static_cast<int>(color.system));
 }
 
+layout::Rgb8 SystemColour(layout::SystemColor color) {
+    const COLORREF value = GetSysColor(static_cast<int>(color));
+    return {GetRValue(value), GetGValue(value), GetBValue(value)};
+}
+
 RECT ToRect(const layout::PixelRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
 
 // The edit control wants CR LF; a news item may hold bare line feeds.
@@ -117,6 +122,11 @@ void Form1Window::SetBusy(bool busy) {
                                                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
+void Form1Window::TakeColours() {
+    startLook_ = layout::LookOf(layout::kLabel2, &SystemColour);
+    newsLook_ = layout::LookOf(layout::kLabel1, &SystemColour);
+}
+
 // Back to front, as the stacking order says; the news box, a child window,
 // is drawn by itself on top.
 void Form1Window::Paint(HDC dc) const {
@@ -130,10 +140,14 @@ void Form1Window::Paint(HDC dc) const {
     SetBkMode(dc, TRANSPARENT);
     // A label's access key is underlined only while the window's UI state
     // shows access keys; otherwise its text is drawn as it is.
-    auto drawLabel = [&](const layout::Control& label, HFONT font) {
+    auto drawLabel = [&](const layout::Control& label, const layout::LabelLook& look, HFONT font) {
         RECT rect = ToRect(layout::ToPixels(label.twips, scale_));
+        if (look.filled) {
+            const OwnedBrush fill(CreateSolidBrush(ToColorRef(look.fill)));
+            FillRect(dc, &rect, fill.get());
+        }
         const HGDIOBJ previous = SelectObject(dc, font);
-        SetTextColor(dc, ToColorRef(label.textColor));
+        SetTextColor(dc, ToColorRef(look.text));
         std::wstring text(label.text);
         UINT format = DT_LEFT | DT_TOP | DT_NOPREFIX;
         const wchar_t key = layout::AccessKeyOf(label.accessible);
@@ -149,10 +163,10 @@ void Form1Window::Paint(HDC dc) const {
         const RECT rect = ToRect(layout::ToPixels(line, scale_));
         FillRect(dc, &rect, GetSysColorBrush(static_cast<int>(layout::kLineColor.system)));
     };
-    drawLabel(layout::kLabel2, startFont_.get());
+    drawLabel(layout::kLabel2, startLook_, startFont_.get());
     drawLine(layout::kLine1);
     drawLine(layout::kLine2);
-    drawLabel(layout::kLabel1, uiFont_.get());
+    drawLabel(layout::kLabel1, newsLook_, uiFont_.get());
     if (startFocused_ && GetFocus() == Handle() && !(hiddenCues_ & UISF_HIDEFOCUS)) {
         const RECT start = ToRect(layout::ToPixels(layout::kLabel2.twips, scale_));
         SetTextColor(dc, RGB(0, 0, 0));  // DrawFocusRect inverts; these make it visible on any picture
@@ -258,6 +272,14 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(window, nullptr, FALSE);
         }
         break;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        // The player's colours changed: the news box, a child, is told only
+        // through its window; the labels take the look that reads now.
+        SendMessageW(text1_, message, wParam, lParam);
+        TakeColours();
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        return 0;
     case WM_DPICHANGED: {
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         const POINT at{suggested->left, suggested->top};

@@ -10,6 +10,7 @@
 #include "Banner.h"
 #include "Form1Accessible.h"
 #include "Form1View.h"
+#include "LabelColors.h"
 #include "OwnedHandles.h"
 #include "StartPress.h"
 
@@ -78,6 +79,8 @@ private:
     // The window's outer size for the layout's client size at `dpi`.
     SIZE OuterSize(UINT dpi) const;
     void Paint(HDC dc) const;
+    // Each label's look in the system colours of now.
+    void TakeColours();
 
     HINSTANCE instance_;
     DpiSource dpiOf_;
@@ -86,6 +89,8 @@ private:
     OwnedFont startFont_;
     OwnedFont uiFont_;
     double scale_ = 1.0;
+    layout::LabelLook startLook_{};
+    layout::LabelLook newsLook_{};
     bool busy_ = false;
     bool startFocused_ = false;
     // The cues a mouse player never sees, hidden until the keyboard is used.

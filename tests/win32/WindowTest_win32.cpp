@@ -4,6 +4,7 @@
 #include "Form1Layout.h"
 #include "Form1Window.h"
 #include "ClientPixels.h"
+#include "support/ColourSchemes.h"
 #include "support/Fakes.h"
 
 #include <windows.h>
@@ -165,6 +166,41 @@ TEST(Form1WindowCreated, OnAMonitorOfAnotherDpiTakesTheLayoutsSizeThere) {
     EXPECT_EQ(size.cx, outer.right - outer.left);
     EXPECT_EQ(size.cy, outer.bottom - outer.top);
 }
+
+// Each scheme set before the window opens, and set while it is open (after
+// another), as a player changes colours.
+class Form1WindowInScheme : public testing::TestWithParam<test::ColourScheme> {
+protected:
+    static constexpr int kIndexes[] = {COLOR_WINDOWTEXT, COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    void TearDown() override { SetSysColors(4, kIndexes, original_); }
+    static void Use(const test::ColourScheme& scheme) {
+        COLORREF colours[4];
+        for (int i = 0; i < 4; ++i) {
+            const layout::Rgb8 c = test::ColourOf(scheme, static_cast<layout::SystemColor>(kIndexes[i]));
+            colours[i] = RGB(c.red, c.green, c.blue);
+        }
+        ASSERT_TRUE(SetSysColors(4, kIndexes, colours));
+    }
+    COLORREF original_[4]{GetSysColor(kIndexes[0]), GetSysColor(kIndexes[1]), GetSysColor(kIndexes[2]),
+                          GetSysColor(kIndexes[3])};
+};
+
+TEST_P(Form1WindowInScheme, DrawsEachLabelInTheLookThatReads) {
+    for (const bool whileOpen : {false, true}) {
+        SCOPED_TRACE(whileOpen ? "changed while open" : "set before");
+        Use(whileOpen ? test::kColourSchemes[1] : GetParam());
+        const Form1Window form(GetModuleHandleW(nullptr));
+        (void)ClientPixels(form.Handle());
+        if (whileOpen) {
+            Use(GetParam());
+            SendMessageW(form.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+        }
+        const ClientPixels window(form.Handle());
+        test::ExpectDrawnIn(GetParam(), [&window](int x, int y) { return window.At(x, y); });
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemes, Form1WindowInScheme, testing::ValuesIn(test::kColourSchemes), test::NameOf);
 
 }  // namespace
 }  // namespace velk::win32
