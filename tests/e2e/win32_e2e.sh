@@ -9,7 +9,8 @@
 # titles saved in the code page of the player's language read right under
 # that locale (Cyrillic, Japanese); a folder 300 characters deep works;
 # without config.ini, or with one that is a link to /dev/zero, an error box
-# and a non-zero exit. Keeps a screenshot.
+# and a non-zero exit; in a high-contrast scheme whose highlighted text is
+# black, "Start" is drawn on a black field in white. Keeps screenshots.
 # Usage: win32_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe SCREENSHOT_DIR
 set -euo pipefail
 prefix=$1
@@ -73,6 +74,27 @@ if [ -n "$window" ]; then
 fi
 kill "$starter_pid" 2>/dev/null || true
 end_starter
+
+# A high-contrast scheme in the registry: black highlighted text, white
+# label text on black faces. Keeps a screenshot.
+set_colours() { for pair in "$@"; do wine reg add 'HKCU\Control Panel\Colors' /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null; done; }
+pixels_of() { convert "$1" -crop "$2" +repage txt:- | grep -c " $3 " || true; }  # pixels_of PNG GEOMETRY #RRGGBB
+set_colours "HilightText=0 0 0" "ButtonText=255 255 255" "ButtonFace=0 0 0" "WindowText=255 255 255" "Window=0 0 0"
+launch "$folder"
+box=$(wait_for_window '^Project1$' 60) && dismiss_box "$box" || true
+if window=$(wait_for_window '^Wine Test' 30); then
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    shot="$shots/win32-window-high-contrast.png"
+    sleep 1
+    import -window "$window" -crop "709x125+$(((WIDTH - 709) / 2))+$((HEIGHT - 125 - (WIDTH - 709) / 2))" +repage "$shot"
+    check "high contrast: \"Start\" in white on black" \
+        test "$(pixels_of "$shot" 57x25+88+48 '#000000')" -gt 900 -a "$(pixels_of "$shot" 57x25+88+48 '#FFFFFF')" -gt 100
+    check "\"News\" in white on the window's background" \
+        test "$(pixels_of "$shot" 73x16+536+0 '#010042')" -gt 800 -a "$(pixels_of "$shot" 73x16+536+0 '#FFFFFF')" -gt 20
+fi
+kill "$starter_pid" 2>/dev/null || true
+end_starter
+set_colours "HilightText=255 255 255" "ButtonText=0 0 0" "ButtonFace=245 245 245" "WindowText=0 0 0" "Window=255 255 255"
 
 # Titles saved in the ANSI code page of the player's language, read under
 # that locale as Windows (and Wine) read 8-bit text.
