@@ -133,6 +133,7 @@ SIZE Form1Window::OuterSize(UINT dpi) const {
 // at the old scale follows; then the layout's own size at the new dpi, which
 // the system's linear estimate may miss by a pixel.
 void Form1Window::FitToDpi(UINT dpi, const POINT* at) {
+    fixedSize_.Suspend(true);
     ApplyDpi(dpi);
     const int width = layout::ToPixels(layout::kClientWidthTwips, scale_);
     const int height = layout::ToPixels(layout::kClientHeightTwips, scale_);
@@ -147,6 +148,10 @@ void Form1Window::FitToDpi(UINT dpi, const POINT* at) {
         SetWindowPos(Handle(), nullptr, 0, 0, outer.cx + width - client.right, outer.cy + height - client.bottom,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
+    RECT own{};
+    GetWindowRect(Handle(), &own);
+    fixedSize_.Set({own.right - own.left, own.bottom - own.top});
+    fixedSize_.Suspend(false);
 }
 
 // Fonts, the banner and the news box's place follow the monitor's dpi. A new

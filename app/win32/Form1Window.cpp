@@ -195,6 +195,7 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = Handle();
+    if (LRESULT result = 0; fixedSize_.Handle(window, message, wParam, lParam, &result)) return result;
     switch (message) {
     case WM_PAINT: {
         // Drawn off screen first, so nothing flickers.

@@ -9,6 +9,7 @@
 
 #include "Banner.h"
 #include "Form1Accessible.h"
+#include "FixedWindowSize.h"
 #include "Form1View.h"
 #include "LabelColors.h"
 #include "OwnedHandles.h"
@@ -89,6 +90,8 @@ private:
     OwnedFont startFont_;
     OwnedFont uiFont_;
     double scale_ = 1.0;
+    // Its own size, whatever a window manager asks for.
+    FixedWindowSize fixedSize_;
     layout::LabelLook startLook_{};
     layout::LabelLook newsLook_{};
     bool busy_ = false;

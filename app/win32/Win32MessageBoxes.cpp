@@ -1,5 +1,7 @@
 #include "Win32MessageBoxes.h"
 
+#include "FixedWindowSize.h"
+
 namespace velk::win32 {
 namespace {
 
@@ -34,7 +36,9 @@ void Win32MessageBoxes::Show(const std::wstring& text, MessageIcon icon) {
         waiting = &work;
         timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &RunWaitingWork);
     }
+    FixedWindowSize::KeepDialogsOfThisThread(true);
     MessageBoxW(owner_, text.c_str(), kApplicationTitle, style);
+    FixedWindowSize::KeepDialogsOfThisThread(false);
     if (timer) KillTimer(nullptr, timer);
     waiting = nullptr;
     work.Run();  // if the box was dismissed before it could run

@@ -4,6 +4,7 @@
 #include "Form1Layout.h"
 #include "Form1Window.h"
 #include "ClientPixels.h"
+#include "Win32MessageBoxes.h"
 #include "support/ColourSchemes.h"
 #include "support/Fakes.h"
 
@@ -76,6 +77,44 @@ TEST_F(Form1WindowDpi, TakesTheLayoutsSizeWhereTheSystemSuggests) {
         EXPECT_EQ(box.right - box.left, expected.width) << "dpi " << dpi;
         EXPECT_EQ(box.bottom - box.top, expected.height) << "dpi " << dpi;
     }
+}
+
+// A window manager's sizes (full screen, maximized, a pager's resize) leave
+// the window at its own, at 96 dpi and after a move to another dpi;
+// minimizing and restoring still work.
+TEST_F(Form1WindowDpi, KeepsItsOwnSizeWhateverAManagerAsks) {
+    for (const UINT dpi : {96u, 144u}) {
+        MoveToDpi(dpi, {0, 0, 1100, 300});
+        RECT own{};
+        GetWindowRect(form_.Handle(), &own);
+        const auto expectOwnSize = [&](const char* after) {
+            RECT now{};
+            GetWindowRect(form_.Handle(), &now);
+            EXPECT_EQ(now.right - now.left, own.right - own.left) << after << " at dpi " << dpi;
+            EXPECT_EQ(now.bottom - now.top, own.bottom - own.top) << after << " at dpi " << dpi;
+        };
+        SetWindowPos(form_.Handle(), nullptr, 0, 0, 1280, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+        expectOwnSize("a full-screen size");
+        for (const int command : {SW_MAXIMIZE, SW_RESTORE, SW_MINIMIZE, SW_RESTORE}) ShowWindow(form_.Handle(), command);
+        EXPECT_FALSE(IsIconic(form_.Handle()));
+        expectOwnSize("maximized, minimized and restored");
+    }
+}
+
+TEST(Win32MessageBox, KeepsItsOwnSizeWhateverAManagerAsks) {
+    Win32MessageBoxes boxes;
+    RECT own{}, after{};
+    boxes.WhenNextBoxIsUp([&] {
+        const HWND box = FindWindowW(L"#32770", kApplicationTitle);
+        GetWindowRect(box, &own);
+        SetWindowPos(box, nullptr, 0, 0, 1280, 800, SWP_NOZORDER | SWP_NOMOVE);
+        GetWindowRect(box, &after);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    boxes.Show(L"Held at its size", MessageIcon::None);
+    EXPECT_GT(own.right - own.left, 100);
+    EXPECT_EQ(after.right - after.left, own.right - own.left);
+    EXPECT_EQ(after.bottom - after.top, own.bottom - own.top);
 }
 
 TEST_F(Form1WindowDpi, DrawsEverythingAtTheNewScale) {

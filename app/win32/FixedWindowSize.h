@@ -1,0 +1,35 @@
+// A window of one size, as a window manager cannot be stopped from offering
+// others: a size it did not ask for (full screen, maximized, a pager's
+// resize) is refused, and once the change is through the window sets its own
+// size again, so that the window system hears of it (under Wine, the X
+// window manager then drops a full-screen state). Minimizing is not sizing.
+#pragma once
+
+#include <windows.h>
+
+namespace velk::win32 {
+
+class FixedWindowSize {
+public:
+    // From now on, `own` (outer size, frame and all) is the window's size.
+    void Set(SIZE own) { own_ = own; }
+    // While the window sets a new size of its own, nothing holds the old.
+    void Suspend(bool suspended) { suspended_ = suspended; }
+
+    // Takes WM_GETMINMAXINFO, WM_WINDOWPOSCHANGING and its own refit
+    // message; true when `message` was answered here (the answer in
+    // *result), false when the window handles it as it would anyway.
+    bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) const;
+
+    // Keeps a message box (or any dialog) of the calling thread at its
+    // size from the time it is first activated until it is destroyed.
+    static void KeepDialogsOfThisThread(bool keep);
+
+private:
+    bool Holding() const { return !suspended_ && own_.cx > 0; }
+
+    SIZE own_{};
+    bool suspended_ = false;
+};
+
+}  // namespace velk::win32
