@@ -26,21 +26,31 @@ packages=(
     # the locales whose legacy code pages the tests read settings files in
     locales
 )
+# The X11 window managers of the desktops players run, and a pager's tool to
+# send them requests; without their desktops' recommends (the tests need the
+# window managers only).
+desktop_packages=(kwin-x11 kwin-style-breeze xfwm4 mutter wmctrl)
 # ... and those locales, made from the locales package's definitions.
 test_locales=(ru_RU ja_JP)
 
 sudo=
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
+# install [APT_OPTION...] -- PACKAGE...: those not installed yet.
+install() {
+    local options=() missing=() package
+    while [ "$1" != -- ]; do options+=("$1"); shift; done
+    shift
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ "${#missing[@]}" -gt 0 ] || return 0
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
-fi
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${options[@]}" "${missing[@]}"
+}
+install -- "${packages[@]}"
+install --no-install-recommends -- "${desktop_packages[@]}"
 
 for locale in "${test_locales[@]}"; do
     if ! locale -a 2>/dev/null | grep -q -x "$locale.utf8"; then

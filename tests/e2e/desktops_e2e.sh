@@ -1,25 +1,88 @@
 #!/usr/bin/env bash
-# The Linux starter as a native Wayland client of a real compositor: sway,
-# nested on the test's own Xvfb (its X11 backend), so that the test's pointer
-# reaches the starter through the compositor's own seat. Sway runs as an
-# unprivileged user (it refuses root), and the starter as that user too. The
-# welcome box comes first and alone; the starter names itself by its desktop
-# file's id; a click on OK and on "Start" goes through the compositor's
-# pointer; the window floats at 709 x 125 logical pixels, also at output
-# scales 1.5 and 2, where "Start" still starts the client.
+# The starter on the desktops players run, each in a private session.
+#  - X11 window managers on the test's own Xvfb (KWin, xfwm4, mutter): the
+#    welcome box first and alone, then the window at 709 x 125; a pager's
+#    full-screen and maximize requests (wmctrl) leave it at that size: its
+#    size sampled every 50 ms for 2 s is back within 0.2 s and stays, and the
+#    state is gone. The same for the Windows starter under Wine, in Wine's
+#    default managed windows (given a .exe).
+#  - Sway, a Wayland compositor nested on the Xvfb (the Linux starter only):
+#    named by its desktop file's id; a click on OK and on "Start" through the
+#    compositor's pointer; floating at 709 x 125 logical pixels, also at
+#    output scales 1.5 and 2, where "Start" still starts the client.
 # (A maximize request from a frame Qt draws itself, as on weston, is tested
 # in process on weston: velk_qt_fixed_windows_on_weston.)
-# Usage: wayland_e2e.sh PATH_TO_Velk_Loader PATH_TO_STAND_IN_CLIENT
+# Usage: desktops_e2e.sh PATH_TO_Velk_Loader[.exe] PATH_TO_STAND_IN_CLIENT [WINEPREFIX]
 set -euo pipefail
 loader=$1
 client=$2
 here=$(cd "$(dirname "$0")" && pwd)
-if ! command -v sway >/dev/null || ! command -v swaymsg >/dev/null; then
-    echo "no sway on this machine: skipped"
-    exit 77
-fi
 XVFB_SCREEN=1920x1080x24  # room for the window at 200 %
 source "$here/lib.sh"
+missing=()
+for program in kwin_x11 xfwm4 mutter wmctrl sway swaymsg; do command -v "$program" >/dev/null || missing+=("$program"); done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "not on this machine: ${missing[*]} (scripts/setup.sh installs them): skipped"
+    exit 77
+fi
+
+# ---- X11 window managers -------------------------------------------------
+
+if [[ $loader == *.exe ]]; then
+    source "$here/../support/wine-prefix.sh"
+    use_wine_prefix "$3"
+    # Wine's default: windows the window manager manages.
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+    end_wine
+    restart_wine
+    RUNNER=(wine)
+    trap 'cleanup; end_wine' EXIT
+fi
+# size_of WINDOW: its client area, WIDTHxHEIGHT.
+size_of() { xwininfo -id "$1" 2>/dev/null | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+# A state request as a pager sends it, then the window's size every 50 ms
+# for 2 s: the sizes seen from 0.2 s on must all be the one it had.
+refuses() {  # refuses WINDOW STATE...
+    local window=$1 sizes=() i own
+    shift
+    own=$(size_of "$window")
+    wmctrl -i -r "$window" -b "add,$(IFS=,; echo "$*")"
+    for i in $(seq 40); do sizes+=("$(size_of "$window")"); sleep 0.05; done
+    echo "  $*: $(printf "%s\n" "${sizes[@]}" | uniq -c | xargs)"
+    [ -z "$(printf '%s\n' "${sizes[@]:4}" | grep -v -x "$own")" ] &&
+        ! xprop -id "$window" _NET_WM_STATE | grep -q -E "$(IFS='|'; echo "$*" | tr a-z A-Z)"
+}
+x11_folder="$work/X11 Game"
+game_folder "X11 Game" $'localhost,7007\r\nX11 Realm\r\nnews\r\n'
+# KWin's compositing on a virtual screen (llvmpipe) stops it managing new
+# windows: it runs without, as on a machine without 3D.
+for wm in "KWin:env KWIN_COMPOSE=N kwin_x11 --replace" "xfwm4:xfwm4 --replace --compositor=off" \
+          "mutter:mutter --x11 --replace"; do
+    name=${wm%%:*}
+    timeout 120 dbus-run-session -- ${wm#*:} >"$work/$name.log" 2>&1 &
+    wm_pid=$!
+    wait_until 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || true
+    sleep 2
+    launch "$x11_folder"
+    box=$(wait_for_window '^Project1$' 60) || box=
+    check "$name: the welcome box comes first, and alone" \
+        test -n "$box" -a -z "$(visible_window_names | grep '^X11 Realm' || true)"
+    [ -n "$box" ] && check "$name: a full-screen request leaves the box at its size" refuses "$box" fullscreen
+    [ -n "$box" ] && dismiss_box "$box" || true
+    window=$(wait_for_window '^X11 Realm$' 30) || window=
+    check "$name: then the window, at 709 x 125 ($(size_of "$window"))" test "$(size_of "$window")" = 709x125
+    if [ -n "$window" ]; then
+        check "$name: a full-screen request leaves it at its size" refuses "$window" fullscreen
+        check "$name: a maximize request too" refuses "$window" maximized_vert maximized_horz
+    fi
+    kill "$starter_pid" 2>/dev/null || true
+    end_starter
+    kill "$wm_pid" 2>/dev/null || true
+    wait "$wm_pid" 2>/dev/null || true
+done
+[[ $loader == *.exe ]] && { finish; exit; }
+
+# ---- Sway ----------------------------------------------------------------
 
 # Sway refuses to run as root: an unprivileged user of the test's own.
 user=$(id -un)
