@@ -7,6 +7,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <qpa/qplatformnativeinterface.h>
+
+#include <dlfcn.h>
+
+#include <cstdint>
 
 namespace velk::qt {
 namespace {
@@ -57,7 +62,12 @@ private:
         handle_ = handle;
         handle_->installEventFilter(this);
         connect(handle_, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) { Asked(state & kLarge); });
+        Watching();
     }
+
+protected:
+    // The window's handle is new.
+    virtual void Watching() {}
 };
 
 // X11: the window manager knows the size limits (min = max) and keeps them;
@@ -81,6 +91,31 @@ private:
         if (!size.isEmpty() && window_->size() != size) window_->resize(size);
     }
 };
+
+// Qt 6.4's Wayland client announces a window's size limits
+// (xdg_toplevel.set_min_size and set_max_size) as the size of its content,
+// without the frame Qt draws itself, while the window geometry it commits
+// includes that frame. A compositor that goes by the limits (mutter) then
+// takes the window for smaller than it is, asks for that size and places it
+// wrong. So each time Qt has announced the limits of a window of one size,
+// they are announced again as that window's committed geometry, frame
+// included. A Qt whose Wayland client counts the frame in (qtwayland's
+// current sources do) makes this a repetition of what Qt sent.
+void AnnounceFrameSize(QWindow* handle) {
+    using Marshal = void (*)(void*, std::uint32_t, ...);
+    static const Marshal marshal = [] {
+        void* library = dlopen("libwayland-client.so.0", RTLD_NOW | RTLD_NOLOAD);
+        return library ? reinterpret_cast<Marshal>(dlsym(library, "wl_proxy_marshal")) : nullptr;
+    }();
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    void* toplevel = native ? native->nativeResourceForWindow("xdg_toplevel", handle) : nullptr;
+    if (!marshal || !toplevel || handle->minimumSize() != handle->maximumSize()) return;
+    constexpr std::uint32_t kSetMaxSize = 7;  // xdg_toplevel's requests, as the stable xdg-shell numbers them
+    constexpr std::uint32_t kSetMinSize = 8;
+    const QSize size = handle->frameGeometry().size();
+    marshal(toplevel, kSetMaxSize, size.width(), size.height());
+    marshal(toplevel, kSetMinSize, size.width(), size.height());
+}
 
 // Wayland: see the header. Phases of one large request.
 class WaylandKeeper final : public Keeper {
@@ -110,6 +145,18 @@ private:
 
     enum class Phase { Fixed, Asked, Granted, Returning, GaveUp };
 
+    void Watching() override {
+        for (const auto changed : {&QWindow::minimumWidthChanged, &QWindow::minimumHeightChanged,
+                                   &QWindow::maximumWidthChanged, &QWindow::maximumHeightChanged}) {
+            connect(handle_, changed, this, [this] { Announce(); });
+        }
+    }
+    void Announce() {
+        if (!handle_ || phase_ != Phase::Fixed) return;
+        AnnounceFrameSize(handle_);
+        window_->update();  // committed with the next frame
+    }
+
     void Asked(bool large) override {
         if (!large || phase_ != Phase::Fixed || !Lift()) return;
         phase_ = Phase::Asked;
@@ -134,6 +181,11 @@ private:
         // again on the layout request that lifting the limits makes; it
         // gets one once the limits are back.
         if (type == QEvent::LayoutRequest && phase_ != Phase::Fixed) return true;
+        // By the first paint the frame is known.
+        if (type == QEvent::Paint && !announced_) {
+            announced_ = true;
+            QTimer::singleShot(0, this, [this] { Announce(); });
+        }
         if (phase_ != Phase::Granted) return false;
         if (type == QEvent::Resize && window_->size() != size_) grown_ = true;
         // The frame at the granted size is drawn (and committed) by the time
@@ -185,6 +237,7 @@ private:
     Phase phase_ = Phase::Fixed;
     QSize size_;  // the size the window was fixed at before it was lifted
     bool grown_ = false;
+    bool announced_ = false;
     int inARow_ = 0;
     QTimer bound_;
     QTimer quiet_;

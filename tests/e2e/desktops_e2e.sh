@@ -82,6 +82,55 @@ for wm in "KWin:env KWIN_COMPOSE=N kwin_x11 --replace" "xfwm4:xfwm4 --replace --
 done
 [[ $loader == *.exe ]] && { finish; exit; }
 
+# ---- mutter on Wayland ----------------------------------------------------
+# Headless, on a session bus of its own; keys through its remote desktop API.
+# What the starter tells the compositor (WAYLAND_DEBUG): the size limits of
+# each window must be the window geometry it commits, frame included, and
+# mutter must never ask for more, not on a maximize shortcut either.
+runtime="$work/mutter-runtime"
+mkdir -m 700 "$runtime"
+XDG_RUNTIME_DIR=$runtime timeout 120 dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0"; exec mutter \
+    --headless --wayland --no-x11 --virtual-monitor 1280x800' "$work/mutter-bus" >"$work/mutter.log" 2>&1 &
+mutter_pid=$!
+keys() { DBUS_SESSION_BUS_ADDRESS=$(cat "$work/mutter-bus") /usr/bin/python3 "$here/mutter_keys.py" "$@"; }
+# Per window: "MIN MAX GEOMETRY LARGEST_CONFIGURE", as last announced.
+announced() {
+    python3 -c '
+import re, sys
+surfaces, last, largest = {}, {}, {}
+for line in open(sys.argv[1], errors="replace"):
+    if m := re.search(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)", line):
+        surfaces[m[1]] = m[2]
+    elif m := re.search(r"xdg_toplevel@(\d+)\.set_(min|max)_size\((\d+), (\d+)", line):
+        last[(m[1], m[2])] = m[3] + "x" + m[4]
+    elif (m := re.search(r"xdg_surface@(\d+)\.set_window_geometry\(\d+, \d+, (\d+), (\d+)", line)) and m[1] in surfaces:
+        last[(surfaces[m[1]], "geometry")] = m[2] + "x" + m[3]
+    elif m := re.search(r"xdg_toplevel@(\d+)\.configure\((\d+), (\d+)", line):
+        largest[m[1]] = max(largest.get(m[1], (0, 0)), (int(m[2]), int(m[3])))
+for t in surfaces.values():
+    print(*(last.get((t, k), "-") for k in ("min", "max", "geometry")), "%dx%d" % largest.get(t, (0, 0)))' "$1"
+}
+fits() { awk '{ split($3, g, "x"); split($4, c, "x"); if ($1 != $3 || $2 != $3 || c[1] > g[1] || c[2] > g[2]) bad = 1 }
+              END { exit bad || NR != 2 }' <<<"$1"; }
+if wait_until 15 test -S "$runtime/wayland-0"; then
+    XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
+        timeout 60 "$x11_folder/$(basename "$loader")" 2>"$work/mutter-client.log" &
+    starter_pid=$!
+    sleep 3
+    keys 28  # Return on the box
+    sleep 2
+    keys 125+103  # Super+Up: maximize
+    sleep 2
+    sizes=$(announced "$work/mutter-client.log")
+    check "mutter: the box's and the window's limits are their geometry, never exceeded ($(echo $sizes))" fits "$sizes"
+    check "mutter: no protocol error" test -z "$(grep -a 'error' "$work/mutter-client.log" | grep -a -v '^\[.*wl_display@1.delete_id' || true)"
+    kill "$starter_pid" 2>/dev/null || true
+    end_starter
+else
+    check "mutter on Wayland starts" false
+fi
+kill "$mutter_pid" 2>/dev/null || true
+
 # ---- Sway ----------------------------------------------------------------
 
 # Sway refuses to run as root: an unprivileged user of the test's own.
