@@ -29,7 +29,7 @@ packages=(
 # The X11 window managers of the desktops players run, and a pager's tool to
 # send them requests; without their desktops' recommends (the tests need the
 # window managers only).
-desktop_packages=(kwin-x11 kwin-style-breeze xfwm4 mutter wmctrl)
+desktop_packages=(kwin-x11 kwin-wayland kwin-style-breeze xfwm4 mutter wmctrl)
 # ... and those locales, made from the locales package's definitions.
 test_locales=(ru_RU ja_JP)
 

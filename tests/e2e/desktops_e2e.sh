@@ -6,6 +6,9 @@
 #    size sampled every 50 ms for 2 s is back within 0.2 s and stays, and the
 #    state is gone. The same for the Windows starter under Wine, in Wine's
 #    default managed windows (given a .exe).
+#  - mutter and KWin as Wayland compositors, headless (the Linux starter
+#    only): the size limits it announces are the geometry it commits, frame
+#    included; after full-screen and maximize requests it is back at its size.
 #  - Sway, a Wayland compositor nested on the Xvfb (the Linux starter only):
 #    named by its desktop file's id; a click on OK and on "Start" through the
 #    compositor's pointer; floating at 709 x 125 logical pixels, also at
@@ -20,7 +23,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 XVFB_SCREEN=1920x1080x24  # room for the window at 200 %
 source "$here/lib.sh"
 missing=()
-for program in kwin_x11 xfwm4 mutter wmctrl sway swaymsg; do command -v "$program" >/dev/null || missing+=("$program"); done
+for program in kwin_x11 kwin_wayland xfwm4 mutter wmctrl gdbus sway swaymsg; do command -v "$program" >/dev/null || missing+=("$program"); done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "not on this machine: ${missing[*]} (scripts/setup.sh installs them): skipped"
     exit 77
@@ -93,11 +96,12 @@ XDG_RUNTIME_DIR=$runtime timeout 120 dbus-run-session -- sh -c 'echo "$DBUS_SESS
     --headless --wayland --no-x11 --virtual-monitor 1280x800' "$work/mutter-bus" >"$work/mutter.log" 2>&1 &
 mutter_pid=$!
 keys() { DBUS_SESSION_BUS_ADDRESS=$(cat "$work/mutter-bus") /usr/bin/python3 "$here/mutter_keys.py" "$@"; }
-# Per window: "MIN MAX GEOMETRY LARGEST_CONFIGURE", as last announced.
+# Per window: "MIN MAX GEOMETRY LARGEST_CONFIGURE LAST_CONFIGURE", as last
+# announced, from the starter's Wayland traffic in LOG.
 announced() {
     python3 -c '
 import re, sys
-surfaces, last, largest = {}, {}, {}
+surfaces, last, largest, latest = {}, {}, {}, {}
 for line in open(sys.argv[1], errors="replace"):
     if m := re.search(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)", line):
         surfaces[m[1]] = m[2]
@@ -107,8 +111,9 @@ for line in open(sys.argv[1], errors="replace"):
         last[(surfaces[m[1]], "geometry")] = m[2] + "x" + m[3]
     elif m := re.search(r"xdg_toplevel@(\d+)\.configure\((\d+), (\d+)", line):
         largest[m[1]] = max(largest.get(m[1], (0, 0)), (int(m[2]), int(m[3])))
+        latest[m[1]] = m[2] + "x" + m[3]
 for t in surfaces.values():
-    print(*(last.get((t, k), "-") for k in ("min", "max", "geometry")), "%dx%d" % largest.get(t, (0, 0)))' "$1"
+    print(*(last.get((t, k), "-") for k in ("min", "max", "geometry")), "%dx%d" % largest.get(t, (0, 0)), latest.get(t))' "$1"
 }
 fits() { awk '{ split($3, g, "x"); split($4, c, "x"); if ($1 != $3 || $2 != $3 || c[1] > g[1] || c[2] > g[2]) bad = 1 }
               END { exit bad || NR != 2 }' <<<"$1"; }
@@ -123,13 +128,56 @@ if wait_until 15 test -S "$runtime/wayland-0"; then
     sleep 2
     sizes=$(announced "$work/mutter-client.log")
     check "mutter: the box's and the window's limits are their geometry, never exceeded ($(echo $sizes))" fits "$sizes"
-    check "mutter: no protocol error" test -z "$(grep -a 'error' "$work/mutter-client.log" | grep -a -v '^\[.*wl_display@1.delete_id' || true)"
+    check "mutter: no protocol error" test -z "$(grep -a 'error' "$work/mutter-client.log" || true)"
     kill "$starter_pid" 2>/dev/null || true
     end_starter
 else
     check "mutter on Wayland starts" false
 fi
 kill "$mutter_pid" 2>/dev/null || true
+
+# ---- KWin on Wayland ------------------------------------------------------
+# Virtual, on a session bus of its own; requests through its scripting API.
+# KWin draws the frames; after its full-screen and maximize requests the
+# window must be back at 709 x 125, the compositor's last word that size.
+runtime="$work/kwin-runtime"
+mkdir -m 700 "$runtime"
+cp "$(command -v kwin_wayland)" "$work/kwin_wayland"  # the copy without its file capability, which root may not run
+XDG_RUNTIME_DIR=$runtime KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_COMPOSE=Q timeout 120 dbus-run-session -- sh -c \
+    'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0"; exec "$1" --virtual --no-lockscreen --width 1280 --height 800' \
+    "$work/kwin-bus" "$work/kwin_wayland" >"$work/kwin.log" 2>&1 &
+kwin_pid=$!
+kwin_script() {  # kwin_script JS: runs JS in KWin, over each of its windows as w
+    local bus file="$work/script-$RANDOM.js"
+    bus=$(cat "$work/kwin-bus")
+    printf 'for (const w of workspace.clientList()) { %s }\n' "$1" >"$file"
+    for call in "loadScript $file ${file##*/}" start "unloadScript ${file##*/}"; do
+        DBUS_SESSION_BUS_ADDRESS=$bus gdbus call --session --dest org.kde.KWin --object-path /Scripting \
+            --method "org.kde.kwin.Scripting.${call%% *}" ${call#"${call%% *}"} >/dev/null
+        sleep 0.3
+    done
+}
+if wait_until 15 test -S "$runtime/wayland-0"; then
+    XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
+        timeout 60 "$x11_folder/$(basename "$loader")" 2>"$work/kwin-client.log" &
+    starter_pid=$!
+    sleep 3
+    kwin_script 'if (w.caption == "Project1") w.closeWindow();'
+    sleep 2
+    kwin_script 'if (w.caption == "X11 Realm") w.fullScreen = true;'
+    sleep 2
+    kwin_script 'if (w.caption == "X11 Realm") w.setMaximize(true, true);'
+    sleep 2
+    main=$(announced "$work/kwin-client.log" | tail -n 1)
+    check "KWin Wayland: after full screen and maximize, back at 709 x 125 ($main)" \
+        test "$(cut -d' ' -f3,5 <<<"$main")" = "709x125 709x125"
+    check "KWin Wayland: no protocol error" test -z "$(grep -a 'error' "$work/kwin-client.log" || true)"
+    kill "$starter_pid" 2>/dev/null || true
+    end_starter
+else
+    check "KWin on Wayland starts" false
+fi
+kill "$kwin_pid" 2>/dev/null || true
 
 # ---- Sway ----------------------------------------------------------------
 
