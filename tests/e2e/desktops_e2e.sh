@@ -85,19 +85,11 @@ for wm in "KWin:env KWIN_COMPOSE=N kwin_x11 --replace" "xfwm4:xfwm4 --replace --
 done
 [[ $loader == *.exe ]] && { finish; exit; }
 
-# ---- mutter on Wayland ----------------------------------------------------
-# Headless, on a session bus of its own; keys through its remote desktop API.
-# What the starter tells the compositor (WAYLAND_DEBUG): the size limits of
-# each window must be the window geometry it commits, frame included, and
-# mutter must never ask for more, not on a maximize shortcut either.
-runtime="$work/mutter-runtime"
-mkdir -m 700 "$runtime"
-XDG_RUNTIME_DIR=$runtime timeout 120 dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0"; exec mutter \
-    --headless --wayland --no-x11 --virtual-monitor 1280x800' "$work/mutter-bus" >"$work/mutter.log" 2>&1 &
-mutter_pid=$!
-keys() { DBUS_SESSION_BUS_ADDRESS=$(cat "$work/mutter-bus") /usr/bin/python3 "$here/mutter_keys.py" "$@"; }
+# ---- mutter and KWin on Wayland --------------------------------------------
+# Each headless, on a session bus of its own. What the starter tells the
+# compositor comes from its Wayland traffic (WAYLAND_DEBUG).
 # Per window: "MIN MAX GEOMETRY LARGEST_CONFIGURE LAST_CONFIGURE", as last
-# announced, from the starter's Wayland traffic in LOG.
+# announced, from the starter's traffic in LOG.
 announced() {
     python3 -c '
 import re, sys
@@ -115,69 +107,72 @@ for line in open(sys.argv[1], errors="replace"):
 for t in surfaces.values():
     print(*(last.get((t, k), "-") for k in ("min", "max", "geometry")), "%dx%d" % largest.get(t, (0, 0)), latest.get(t))' "$1"
 }
-fits() { awk '{ split($3, g, "x"); split($4, c, "x"); if ($1 != $3 || $2 != $3 || c[1] > g[1] || c[2] > g[2]) bad = 1 }
-              END { exit bad || NR != 2 }' <<<"$1"; }
-if wait_until 15 test -S "$runtime/wayland-0"; then
-    XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
-        timeout 60 "$x11_folder/$(basename "$loader")" 2>"$work/mutter-client.log" &
-    starter_pid=$!
-    sleep 3
-    keys 28  # Return on the box
-    sleep 2
-    keys 125+103  # Super+Up: maximize
-    sleep 2
-    sizes=$(announced "$work/mutter-client.log")
-    check "mutter: the box's and the window's limits are their geometry, never exceeded ($(echo $sizes))" fits "$sizes"
-    check "mutter: no protocol error" test -z "$(grep -a 'error' "$work/mutter-client.log" || true)"
-    kill "$starter_pid" 2>/dev/null || true
-    end_starter
-else
-    check "mutter on Wayland starts" false
-fi
-kill "$mutter_pid" 2>/dev/null || true
-
-# ---- KWin on Wayland ------------------------------------------------------
-# Virtual, on a session bus of its own; requests through its scripting API.
-# KWin draws the frames; after its full-screen and maximize requests the
-# window must be back at 709 x 125, the compositor's last word that size.
-runtime="$work/kwin-runtime"
-mkdir -m 700 "$runtime"
-cp "$(command -v kwin_wayland)" "$work/kwin_wayland"  # the copy without its file capability, which root may not run
-XDG_RUNTIME_DIR=$runtime KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_COMPOSE=Q timeout 120 dbus-run-session -- sh -c \
-    'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0"; exec "$1" --virtual --no-lockscreen --width 1280 --height 800' \
-    "$work/kwin-bus" "$work/kwin_wayland" >"$work/kwin.log" 2>&1 &
-kwin_pid=$!
-kwin_script() {  # kwin_script JS: runs JS in KWin, over each of its windows as w
-    local bus file="$work/script-$RANDOM.js"
-    bus=$(cat "$work/kwin-bus")
-    printf 'for (const w of workspace.clientList()) { %s }\n' "$1" >"$file"
-    for call in "loadScript $file ${file##*/}" start "unloadScript ${file##*/}"; do
-        DBUS_SESSION_BUS_ADDRESS=$bus gdbus call --session --dest org.kde.KWin --object-path /Scripting \
-            --method "org.kde.kwin.Scripting.${call%% *}" ${call#"${call%% *}"} >/dev/null
-        sleep 0.3
-    done
+# on_compositor NAME SCENARIO COMMAND...: the compositor, then the starter on
+# it, then SCENARIO (with $bus and $traffic); no protocol error at the end.
+on_compositor() {
+    local name=$1 scenario=$2 runtime="$work/$1-runtime" pid
+    shift 2
+    mkdir -m 700 "$runtime"
+    XDG_RUNTIME_DIR=$runtime timeout 120 dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0"; exec "$@"' \
+        "$work/$name-bus" "$@" >"$work/$name.log" 2>&1 &
+    pid=$!
+    if wait_until 15 test -S "$runtime/wayland-0"; then
+        traffic="$work/$name-client.log"
+        XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
+            timeout 60 "$x11_folder/$(basename "$loader")" 2>"$traffic" &
+        starter_pid=$!
+        sleep 3
+        bus=$(cat "$work/$name-bus")
+        "$scenario"
+        check "$name: no protocol error" test -z "$(grep -a 'error' "$traffic" || true)"
+        kill "$starter_pid" 2>/dev/null || true
+        end_starter
+    else
+        check "$name starts" false
+    fi
+    kill "$pid" 2>/dev/null || true
 }
-if wait_until 15 test -S "$runtime/wayland-0"; then
-    XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
-        timeout 60 "$x11_folder/$(basename "$loader")" 2>"$work/kwin-client.log" &
-    starter_pid=$!
-    sleep 3
+
+# mutter: keys through its remote desktop API. Each window's size limits
+# must be the geometry it commits, frame included, and mutter never asks
+# for more, not on a maximize shortcut either.
+on_mutter() {
+    keys() { DBUS_SESSION_BUS_ADDRESS=$bus /usr/bin/python3 "$here/mutter_keys.py" "$@"; sleep 2; }
+    keys 28       # Return on the box
+    keys 125+103  # Super+Up: maximize
+    local sizes
+    sizes=$(announced "$traffic")
+    check "mutter: the box's and the window's limits are their geometry, never exceeded ($(echo $sizes))" \
+        awk '{ split($3, g, "x"); split($4, c, "x"); if ($1 != $3 || $2 != $3 || c[1] > g[1] || c[2] > g[2]) bad = 1 }
+             END { exit bad || NR != 2 }' <<<"$sizes"
+}
+on_compositor mutter on_mutter mutter --headless --wayland --no-x11 --virtual-monitor 1280x800
+
+# KWin draws the frames; requests through its scripting API. After its
+# full-screen and maximize requests the window is back at 709 x 125, the
+# compositor's last word that size.
+on_kwin() {
+    kwin_script() {  # kwin_script JS: runs JS over each of KWin's windows, as w
+        local file="$work/script-$RANDOM.js" call
+        printf 'for (const w of workspace.clientList()) { %s }\n' "$1" >"$file"
+        for call in "loadScript $file ${file##*/}" start "unloadScript ${file##*/}"; do
+            DBUS_SESSION_BUS_ADDRESS=$bus gdbus call --session --dest org.kde.KWin --object-path /Scripting \
+                --method "org.kde.kwin.Scripting.${call%% *}" ${call#"${call%% *}"} >/dev/null
+            sleep 0.3
+        done
+        sleep 2
+    }
     kwin_script 'if (w.caption == "Project1") w.closeWindow();'
-    sleep 2
     kwin_script 'if (w.caption == "X11 Realm") w.fullScreen = true;'
-    sleep 2
     kwin_script 'if (w.caption == "X11 Realm") w.setMaximize(true, true);'
-    sleep 2
-    main=$(announced "$work/kwin-client.log" | tail -n 1)
+    local main
+    main=$(announced "$traffic" | tail -n 1)
     check "KWin Wayland: after full screen and maximize, back at 709 x 125 ($main)" \
         test "$(cut -d' ' -f3,5 <<<"$main")" = "709x125 709x125"
-    check "KWin Wayland: no protocol error" test -z "$(grep -a 'error' "$work/kwin-client.log" || true)"
-    kill "$starter_pid" 2>/dev/null || true
-    end_starter
-else
-    check "KWin on Wayland starts" false
-fi
-kill "$kwin_pid" 2>/dev/null || true
+}
+cp "$(command -v kwin_wayland)" "$work/kwin_wayland"  # without its file capability, which root may not run
+KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_COMPOSE=Q \
+    on_compositor KWin on_kwin "$work/kwin_wayland" --virtual --no-lockscreen --width 1280 --height 800
 
 # ---- Sway ----------------------------------------------------------------
 
