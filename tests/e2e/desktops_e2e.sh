@@ -12,7 +12,8 @@
 #  - Sway, a Wayland compositor nested on the Xvfb (the Linux starter only):
 #    named by its desktop file's id; a click on OK and on "Start" through the
 #    compositor's pointer; floating at 709 x 125 logical pixels, also at
-#    output scales 1.5 and 2, where "Start" still starts the client.
+#    output scales 1.5 and 2, where "Start" still starts the client and a
+#    full-screen request leaves it floating at its size.
 # (A maximize request from a frame Qt draws itself, as on weston, is tested
 # in process on weston: velk_qt_fixed_windows_on_weston.)
 # Usage: desktops_e2e.sh PATH_TO_Velk_Loader[.exe] PATH_TO_STAND_IN_CLIENT [WINEPREFIX]
@@ -247,6 +248,11 @@ for scale in 1 1.5 2; do
         test "$type" = floating_con -a "$width" = 709 -a "$height" = 125
     [ -n "$x" ] && click $((x + 100)) $((y + 60))
     check "at scale $scale: a click on Start starts the client" wait_until 10 clients_at_least "$folder" $((before + 1))
+    ipc '[title="^Wayland Realm$"] fullscreen enable' >/dev/null
+    sleep 2
+    IFS='|' read -r _ _ type _ _ width height < <(window_named 'Wayland Realm' || echo)
+    check "at scale $scale: a full-screen request leaves it floating at 709 x 125 ($type ${width}x$height)" \
+        test "$type ${width}x$height" = "floating_con 709x125"
     kill "$starter_pid" 2>/dev/null || true
     end_starter
     wait_until 10 sh -c "! swaymsg -s $runtime/sway-ipc.*.sock -t get_tree | grep -q VelkLoader" || true
