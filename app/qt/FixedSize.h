@@ -12,6 +12,8 @@
 //    state is taken back and the limits put back. A compositor that does not
 //    answer within a bound gets the limits back all the same; one that
 //    maximizes again and again (kiosk shells) is given its way after a few.
+//    Its size limits are announced frame included, as the window geometry
+//    it commits, where Qt 6.4 announces them without the frame it draws.
 #pragma once
 
 class QWidget;
