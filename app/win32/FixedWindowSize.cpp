@@ -10,6 +10,12 @@ UINT RefitMessage() {
 
 }  // namespace
 
+void FixedWindowSize::TakeFrom(HWND window) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    own_ = {outer.right - outer.left, outer.bottom - outer.top};
+}
+
 bool FixedWindowSize::Handle(HWND window, UINT message, WPARAM, LPARAM lParam, LRESULT* result) const {
     if (message == WM_GETMINMAXINFO && Holding()) {
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
@@ -59,9 +65,7 @@ LRESULT CALLBACK HeldDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         // its own from then on.
         held->size.Suspend(true);
         result = CallWindowProcW(procedure, window, message, wParam, lParam);
-        RECT outer{};
-        GetWindowRect(window, &outer);
-        held->size.Set({outer.right - outer.left, outer.bottom - outer.top});
+        held->size.TakeFrom(window);
         held->size.Suspend(false);
         return result;
     } else if (held->size.Handle(window, message, wParam, lParam, &result)) {
@@ -75,10 +79,8 @@ LRESULT CALLBACK OnDialogActivated(int code, WPARAM wParam, LPARAM lParam) {
     wchar_t className[8] = {};
     if (code == HCBT_ACTIVATE && !GetPropW(window, kHeldProperty) && GetClassNameW(window, className, 8) &&
         lstrcmpW(className, L"#32770") == 0) {
-        RECT outer{};
-        GetWindowRect(window, &outer);
         auto* held = new HeldDialog{nullptr, {}};
-        held->size.Set({outer.right - outer.left, outer.bottom - outer.top});
+        held->size.TakeFrom(window);
         SetPropW(window, kHeldProperty, held);
         held->procedure = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HeldDialogProc)));

@@ -11,8 +11,9 @@ namespace velk::win32 {
 
 class FixedWindowSize {
 public:
-    // From now on, `own` (outer size, frame and all) is the window's size.
-    void Set(SIZE own) { own_ = own; }
+    // From now on, the window's outer size as it is now (frame and all) is
+    // its own.
+    void TakeFrom(HWND window);
     // While the window sets a new size of its own, nothing holds the old.
     void Suspend(bool suspended) { suspended_ = suspended; }
 

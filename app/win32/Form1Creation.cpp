@@ -148,9 +148,7 @@ void Form1Window::FitToDpi(UINT dpi, const POINT* at) {
         SetWindowPos(Handle(), nullptr, 0, 0, outer.cx + width - client.right, outer.cy + height - client.bottom,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
-    RECT own{};
-    GetWindowRect(Handle(), &own);
-    fixedSize_.Set({own.right - own.left, own.bottom - own.top});
+    fixedSize_.TakeFrom(Handle());
     fixedSize_.Suspend(false);
 }
 
