@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -122,6 +123,16 @@ constexpr wchar_t AccessKeyOf(const Accessible& accessible) {
     return accessible.keyboardShortcut.empty() ? L'\0' : accessible.keyboardShortcut.back();
 }
 
+// Access keys are ASCII letters, matched in either case.
+constexpr wchar_t FoldCase(wchar_t character) {
+    return character >= L'a' && character <= L'z' ? static_cast<wchar_t>(character - L'a' + L'A') : character;
+}
+
+// Whether a typed character is the control's access key.
+constexpr bool IsAccessKey(const Accessible& accessible, wchar_t typed) {
+    return AccessKeyOf(accessible) != L'\0' && FoldCase(typed) == FoldCase(AccessKeyOf(accessible));
+}
+
 inline constexpr std::wstring_view kPressAction = L"Press";
 // The window is a frame named by its caption.
 inline constexpr AccessibleRole kWindowRole = AccessibleRole::Frame;
@@ -165,6 +176,16 @@ inline constexpr Control kLabel2{"Label2", ControlKind::Label, {1320, 720, 855, 
 inline constexpr Control kImage1{"Image1", ControlKind::Picture, {-360, 0, 8070, 1845}, L"",
                                  kDefaultFont, System(SystemColor::WindowText), false, -1,
                                  {AccessibleRole::Graphic, L"Banner", L"The game's banner picture", ""}};
+
+// Where a label's access key stands in its text, the letter underlined
+// where keyboard cues are shown; npos for none.
+constexpr std::size_t AccessKeyIndex(const Control& control) {
+    for (std::size_t i = 0; i < control.text.size(); ++i) {
+        if (IsAccessKey(control.accessible, control.text[i])) return i;
+    }
+    return std::wstring_view::npos;
+}
+static_assert(AccessKeyIndex(kLabel2) == 0, "the S of \"Start\"");
 
 // The controls assistive technology is shown, in reading order: the banner
 // with "Start" on it, then the news column. The lines are not among them.

@@ -1,19 +1,10 @@
 #include "StartPress.h"
 
 #include "FatalError.h"
-#include "Form1Layout.h"
 
 #include <exception>
 
 namespace velk {
-
-namespace {
-
-constexpr wchar_t UpperCase(wchar_t character) {
-    return character >= L'a' && character <= L'z' ? static_cast<wchar_t>(character - L'a' + L'A') : character;
-}
-
-}  // namespace
 
 bool StartPress::PointerDown(bool onStart, InputTime time, InputTime doubleClickTime) {
     // Unsigned, so that a time stamp that wrapped still counts forward.
@@ -23,17 +14,17 @@ bool StartPress::PointerDown(bool onStart, InputTime time, InputTime doubleClick
     return clickBegun_;
 }
 
-void StartPress::StartKeyDown(bool autoRepeat, InputTime time) {
-    if (!autoRepeat && lastKeyUp_ != time) Press();
-}
-
-bool StartPress::AccessKeyDown(wchar_t character, bool autoRepeat, InputTime time) {
-    if (UpperCase(character) != UpperCase(layout::AccessKeyOf(layout::kLabel2.accessible))) return false;
-    StartKeyDown(autoRepeat, time);
+bool StartPress::FocusedKeyDown(StartKey key, KeyModifiers modifiers, bool autoRepeat) {
+    if (!PressesStart(key, modifiers)) return false;
+    if (!autoRepeat) Press();
     return true;
 }
 
-void StartPress::KeyUp(InputTime time) { lastKeyUp_ = time; }
+bool StartPress::AccessKeyDown(wchar_t character, KeyModifiers modifiers, bool autoRepeat) {
+    if (!IsStartAccessKey(character, modifiers)) return false;
+    if (!autoRepeat) Press();
+    return true;
+}
 
 void StartPress::PointerUp(bool onStart) {
     const bool click = clickBegun_ && onStart;

@@ -7,12 +7,13 @@
 // application when the press is done.
 // What one intent is, is decided here, from the raw input the front ends
 // hand over: a key held down is one press, however often the platform
-// repeats it; a burst of clicks, each within the platform's double-click
+// repeats it (StartKeys.h says which keys press); a burst of clicks, each within the platform's double-click
 // time of the one before, is one press, also where the burst goes on past
 // the press it made.
 #pragma once
 
 #include "MessageBoxes.h"
+#include "StartKeys.h"
 
 #include <cstdint>
 #include <functional>
@@ -51,17 +52,15 @@ public:
     bool PointerDown(bool onStart, InputTime time, InputTime doubleClickTime);
     void PointerUp(bool onStart);
 
-    // A key that presses "Start" where it has the focus (Return, Enter or
-    // Space) went down at `time`; `autoRepeat` as the platform marks a key
-    // held down.
-    void StartKeyDown(bool autoRepeat, InputTime time);
-    // A character typed with Alt: Start's access key, in either case, presses
-    // it (true: the key was Start's).
-    bool AccessKeyDown(wchar_t character, bool autoRepeat, InputTime time);
-    // A key went up at `time`. X11 without detectable auto-repeat repeats a
-    // held key as an up and a down of the same time stamp, which a toolkit
-    // may miss when the two arrive apart: such a down is a repeat too.
-    void KeyUp(InputTime time);
+    // A key went down where "Start" has the focus, `autoRepeat` as the
+    // platform marks a key held down (Qt's isAutoRepeat, bit 30 of a Windows
+    // key message): the platform's word is the only one taken, as a time
+    // stamp may be missing (a screen reader's copy of the event) or shared
+    // (keys sent together). True when the key was Start's (PressesStart).
+    bool FocusedKeyDown(StartKey key, KeyModifiers modifiers, bool autoRepeat);
+    // A character typed with modifiers, anywhere in the window: Start's
+    // access key with Alt presses it (true: the key was Start's).
+    bool AccessKeyDown(wchar_t character, KeyModifiers modifiers, bool autoRepeat);
 
     // A press from assistive technology.
     void Press();
@@ -79,7 +78,6 @@ private:
     PressFrontEnd& frontEnd_;
     bool clickBegun_ = false;
     std::optional<InputTime> lastDownOnStart_;
-    std::optional<InputTime> lastKeyUp_;
     bool busy_ = false;
     bool closed_ = false;
 };

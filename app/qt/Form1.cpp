@@ -119,6 +119,26 @@ protected:
     }
 };
 
+// Qt's keys in the terms of the press owner.
+StartKey StartKeyOf(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Return:
+        return StartKey::Return;
+    case Qt::Key_Enter:
+        return StartKey::Enter;
+    case Qt::Key_Space:
+        return StartKey::Space;
+    default:
+        return StartKey::Other;
+    }
+}
+
+KeyModifiers ModifiersOf(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers held = key.modifiers();
+    return {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier), held.testFlag(Qt::AltModifier),
+            held.testFlag(Qt::MetaModifier)};
+}
+
 template <typename Widget>
 Widget* Place(Widget* widget, const layout::Control& control) {
     widget->setObjectName(NameOf(control.name));
@@ -163,8 +183,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
     label2_ = MakeLabel<StartLabel>(layout::kLabel2, this);
-    label2_->SetPressHandler([this](const QKeyEvent& key) {
-        if (press_) press_->StartKeyDown(key.isAutoRepeat(), static_cast<InputTime>(key.timestamp()));
+    label2_->SetKeyHandler([this](const QKeyEvent& key) {
+        return press_ && press_->FocusedKeyDown(StartKeyOf(key), ModifiersOf(key), key.isAutoRepeat());
     });
     line1_ = new LineWidget(layout::kLine1, this);
     line2_ = new LineWidget(layout::kLine2, this);
@@ -227,16 +247,11 @@ void Form1::PressStart() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease && press_) {
-        press_->KeyUp(static_cast<InputTime>(static_cast<const QKeyEvent&>(*event).timestamp()));
-    }
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (key.key() == Qt::Key_Alt) label2_->ShowAccessKey();
-        if ((key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier && key.key() > 0 && key.key() <= 0xFFFF &&
-            press_ &&
-            press_->AccessKeyDown(static_cast<wchar_t>(key.key()), key.isAutoRepeat(),
-                                  static_cast<InputTime>(key.timestamp()))) {
+        if (key.key() > 0 && key.key() <= 0xFFFF && press_ &&
+            press_->AccessKeyDown(static_cast<wchar_t>(key.key()), ModifiersOf(key), key.isAutoRepeat())) {
             return true;
         }
     }

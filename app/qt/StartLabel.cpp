@@ -14,10 +14,9 @@ namespace {
 
 // The label's text with "&" before its access key, as styles draw mnemonics.
 QString WithMnemonic(const QString& text) {
-    const QChar key(static_cast<char16_t>(layout::AccessKeyOf(layout::kLabel2.accessible)));
     QString marked = text;
-    const qsizetype at = marked.indexOf(key, 0, Qt::CaseInsensitive);
-    if (at >= 0) marked.insert(at, QLatin1Char('&'));
+    const std::size_t at = layout::AccessKeyIndex(layout::kLabel2);
+    if (at < static_cast<std::size_t>(marked.size())) marked.insert(static_cast<qsizetype>(at), QLatin1Char('&'));
     return marked;
 }
 
@@ -59,15 +58,11 @@ void StartLabel::paintEvent(QPaintEvent* event) {
 }
 
 void StartLabel::keyPressEvent(QKeyEvent* event) {
-    const bool press = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                        event->key() == Qt::Key_Space) &&
-                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (!press) {
-        QLabel::keyPressEvent(event);
+    if (keyDown_ && keyDown_(*event)) {
+        event->accept();
         return;
     }
-    event->accept();
-    if (press_) press_(*event);
+    QLabel::keyPressEvent(event);
 }
 
 void StartLabel::focusInEvent(QFocusEvent* event) {

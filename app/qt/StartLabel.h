@@ -1,5 +1,5 @@
-// "Start" as a keyboard player meets it: the label is reached by Tab and
-// pressed by Return or Space. Its focus frame and the underline of its access
+// "Start" as a keyboard player meets it: the label is reached by Tab, and
+// its keys go to the press owner. Its focus frame and the underline of its access
 // key show only once the keyboard has been used, and the underline only where
 // the style shows access keys; a mouse player never sees either.
 #pragma once
@@ -14,9 +14,10 @@ class StartLabel final : public QLabel {
 public:
     explicit StartLabel(QWidget* parent);
 
-    // Where Return and Space going down go while it has the focus (held
-    // down, as often as the platform repeats them).
-    void SetPressHandler(std::function<void(const QKeyEvent&)> press) { press_ = std::move(press); }
+    // Where its keys go while it has the focus, each time one goes down
+    // (held down, as often as the platform repeats it); true: the key was
+    // Start's.
+    void SetKeyHandler(std::function<bool(const QKeyEvent&)> keyDown) { keyDown_ = std::move(keyDown); }
 
     // The keyboard has been used: from now on the focus frame (after a move
     // of the focus by key) and the access key's underline (after Alt).
@@ -31,7 +32,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    std::function<void(const QKeyEvent&)> press_;
+    std::function<bool(const QKeyEvent&)> keyDown_;
     bool focusCue_ = false;
     bool accessKeyCue_ = false;
 };

@@ -80,6 +80,22 @@ namespace {
 // Bit 30 of a key message: the key was down before, so the system repeats it.
 bool Repeated(LPARAM flags) { return (static_cast<DWORD>(flags) & (1u << 30)) != 0; }
 
+// Windows' keys in the terms of the press owner; the keypad's Enter is
+// VK_RETURN with the extended-key flag (bit 24).
+StartKey StartKeyOf(WPARAM key, LPARAM flags) {
+    if (key == VK_SPACE) return StartKey::Space;
+    if (key != VK_RETURN) return StartKey::Other;
+    return (static_cast<DWORD>(flags) & (1u << 24)) ? StartKey::Enter : StartKey::Return;
+}
+
+// The modifiers held when the message was sent (the queue's key state); Alt
+// is the message's own: WM_SYS* messages come with Alt down.
+KeyModifiers ModifiersOf(UINT message) {
+    const auto down = [](int key) { return GetKeyState(key) < 0; };
+    return {down(VK_SHIFT), down(VK_CONTROL), message == WM_SYSKEYDOWN || message == WM_SYSCHAR,
+            down(VK_LWIN) || down(VK_RWIN)};
+}
+
 }  // namespace
 
 void Form1Window::EndCapture() {
@@ -104,7 +120,8 @@ bool Form1Window::TakeKey(UINT message, WPARAM key, LPARAM flags) {
         return true;
     }
     if (message == WM_SYSKEYDOWN && key == VK_MENU) ShowCues(UISF_HIDEACCEL);
-    if (message == WM_SYSCHAR && key <= 0xFFFF && press_ && press_->AccessKeyDown(static_cast<wchar_t>(key), Repeated(flags), static_cast<InputTime>(GetMessageTime()))) {
+    if (message == WM_SYSCHAR && key <= 0xFFFF && press_ &&
+        press_->AccessKeyDown(static_cast<wchar_t>(key), ModifiersOf(message), Repeated(flags))) {
         EndCapture();
         return true;
     }
@@ -150,10 +167,9 @@ void Form1Window::Paint(HDC dc) const {
         SetTextColor(dc, ToColorRef(look.text));
         std::wstring text(label.text);
         UINT format = DT_LEFT | DT_TOP | DT_NOPREFIX;
-        const wchar_t key = layout::AccessKeyOf(label.accessible);
-        if (key && !(hiddenCues_ & UISF_HIDEACCEL)) {
-            const std::size_t at = text.find_first_of(std::wstring{key, static_cast<wchar_t>(key + 32)});
-            if (at != std::wstring::npos) text.insert(at, 1, L'&');
+        const std::size_t key = layout::AccessKeyIndex(label);
+        if (key != std::wstring::npos && !(hiddenCues_ & UISF_HIDEACCEL)) {
+            text.insert(key, 1, L'&');
             format = DT_LEFT | DT_TOP;
         }
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
@@ -255,14 +271,14 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_KEYDOWN:
         if (TakeKey(message, wParam, lParam)) return 0;
-        if (startFocused_ && (wParam == VK_RETURN || wParam == VK_SPACE)) {
-            if (press_) press_->StartKeyDown(Repeated(lParam), static_cast<InputTime>(GetMessageTime()));
+        if (startFocused_ && press_ &&
+            press_->FocusedKeyDown(StartKeyOf(wParam, lParam), ModifiersOf(message), Repeated(lParam))) {
             EndCapture();
             return 0;
         }
         break;
     case WM_CHAR:
-        return 0;  // Return and Space have pressed "Start"; nothing is typed here
+        return 0;  // nothing is typed on "Start"
     case WM_SYSKEYDOWN:
     case WM_SYSCHAR:
         if (TakeKey(message, wParam, lParam)) return 0;

@@ -1,11 +1,12 @@
 // The press owner fed as the front ends feed it: pointer buttons on or off
 // "Start" at their times, keys with the platform's repeat flag, presses from
 // assistive technology, closes, also while a start is running. The front
-// ends' own tests drive their rows through real platform events.
+// ends' own tests drive the key rows through real platform events.
 #include "StartPress.h"
 
 #include "AppError.h"
 #include "support/Fakes.h"
+#include "support/KeyRows.h"
 #include "support/RowName.h"
 
 #include <gtest/gtest.h>
@@ -15,14 +16,13 @@ namespace {
 
 using test::EventLog;
 
-enum class Kind { DownOnStart, DownElsewhere, UpOnStart, UpElsewhere, Key, KeyRepeat, KeyUp, Alt, AltRepeat, Press, Close };
+enum class Kind { DownOnStart, DownElsewhere, UpOnStart, UpElsewhere, Press, Close };
 constexpr InputTime kDoubleClickTime = 500;
 
 struct Step {
     Kind kind;
-    InputTime at = 0;          // ms, for pointer downs and keys
-    wchar_t character = L's';  // for Alt
-    Step(Kind k, InputTime time = 0, wchar_t typed = L's') : kind(k), at(time), character(typed) {}
+    InputTime at = 0;  // ms, for pointer downs
+    Step(Kind k, InputTime time = 0) : kind(k), at(time) {}
 };
 
 void Apply(StartPress& press, const Step& step, EventLog& log) {
@@ -31,11 +31,6 @@ void Apply(StartPress& press, const Step& step, EventLog& log) {
     case Kind::DownElsewhere: press.PointerDown(false, step.at, kDoubleClickTime); break;
     case Kind::UpOnStart: press.PointerUp(true); break;
     case Kind::UpElsewhere: press.PointerUp(false); break;
-    case Kind::Key: press.StartKeyDown(false, step.at); break;
-    case Kind::KeyRepeat: press.StartKeyDown(true, step.at); break;
-    case Kind::KeyUp: press.KeyUp(step.at); break;
-    case Kind::Alt: press.AccessKeyDown(step.character, false, step.at); break;
-    case Kind::AltRepeat: press.AccessKeyDown(step.character, true, step.at); break;
     case Kind::Press: press.Press(); break;
     case Kind::Close: log.push_back(press.Close() ? L"close now" : L"close later"); break;
     }
@@ -98,12 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {}, false, kTwoStarts},
         PressCase{"ABurstGoesOnPastItsPress", {DownOnStart, UpOnStart, {DownOnStart, 700}, UpOnStart},
                   {{DownOnStart, 300}, UpOnStart}, false, kOneStart},
-        PressCase{"AHeldKeyIsOnePress", {Key, KeyRepeat, KeyRepeat, KeyRepeat}, {}, false, kOneStart},
-        PressCase{"AHeldKeyAsX11RepeatsItIsOnePress", {Key, {KeyUp, 300}, {Key, 300}, {KeyUp, 333}, {Key, 333}, {KeyUp, 350}},
-                  {}, false, kOneStart},
-        PressCase{"TwoKeyPressesAreTwo", {Key, {KeyUp, 100}, {Key, 250}}, {}, false, kTwoStarts},
-        PressCase{"AHeldAccessKeyIsOnePress", {{Alt, 0, L'S'}, {AltRepeat, 0, L'S'}, {AltRepeat, 0, L's'}}, {}, false, kOneStart},
-        PressCase{"OtherAltKeysPressNothing", {{Alt, 0, L'x'}, {Alt, 0, L'5'}}, {}, false, {}},
         PressCase{"PressesDuringAPressAreDropped", {Press}, {Press, DownOnStart, UpOnStart, Press}, false, kOneStart},
         PressCase{"AClickBegunDuringAPressIsForgotten", {DownOnStart, UpOnStart, UpOnStart}, {{DownOnStart, 900}}, false,
                   kOneStart},
@@ -113,6 +102,54 @@ INSTANTIATE_TEST_SUITE_P(
                   {L"busy", L"start", L"hide", L"close later", L"close later", L"discard", L"idle", L"end 0"}},
         PressCase{"ACloseWhenIdleClosesAtOnce", {Close}, {}, false, {L"close now"}}),
     test::RowName());
+
+// The shared key rows, fed as a front end feeds them: Tab moves the focus
+// between the news box and "Start", keys on "Start" and Alt with a
+// character go to the press owner, the repeats of a held key marked.
+struct CoreKey {
+    StartKey key;
+    KeyModifiers modifiers;
+    wchar_t character;
+};
+
+CoreKey CoreKeyOf(test::Typed typed) {
+    const KeyModifiers none;
+    switch (typed) {
+    case test::Typed::Return: return {StartKey::Return, none, L'\r'};
+    case test::Typed::KeypadEnter: return {StartKey::Enter, none, L'\r'};
+    case test::Typed::Space: return {StartKey::Space, none, L' '};
+    case test::Typed::CtrlReturn: return {StartKey::Return, {.control = true}, L'\n'};
+    case test::Typed::AltS: return {StartKey::Other, {.alt = true}, L's'};
+    case test::Typed::AltShiftS: return {StartKey::Other, {.shift = true, .alt = true}, L'S'};
+    case test::Typed::AltX: return {StartKey::Other, {.alt = true}, L'x'};
+    default: return {StartKey::Other, none, L's'};
+    }
+}
+
+class StartKeys : public testing::TestWithParam<test::KeyRow> {};
+
+TEST_P(StartKeys, PressStartAsOftenAsTheRowSays) {
+    EventLog log;
+    test::FakeMessageBoxes boxes(log);
+    test::FakePressFrontEnd frontEnd(log);
+    int presses = 0;
+    StartPress press([&presses] { ++presses; }, boxes, frontEnd);
+    bool onStart = false;
+    for (const test::Stroke& stroke : GetParam().strokes) {
+        const CoreKey key = CoreKeyOf(stroke.key);
+        for (int repeat = 0; repeat <= stroke.repeats; ++repeat) {
+            if (stroke.key == test::Typed::Tab || stroke.key == test::Typed::ShiftTab) {
+                onStart = !onStart;
+            } else if (!press.AccessKeyDown(key.character, key.modifiers, repeat > 0) && onStart) {
+                press.FocusedKeyDown(key.key, key.modifiers, repeat > 0);
+            }
+        }
+    }
+    EXPECT_EQ(presses, GetParam().presses);
+    EXPECT_EQ(onStart, GetParam().startFocused);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StartKeys, testing::ValuesIn(test::kKeyRows), test::RowName());
 
 }  // namespace
 }  // namespace velk

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <thread>
 
+#include "support/KeyRows.h"
 #include "support/RowName.h"
 
 #include <gtest/gtest.h>
@@ -155,74 +156,59 @@ TEST(StarterClickFailure, ReportsAClientThatDoesNotStartAndEnds) {
                                        L"end 1"}));
 }
 
-// A player without a mouse: Tab leads from the news box to "Start" and back,
-// Return and Space press it there, Alt+S from anywhere; Return in the news
-// box is a line end, not a press. A key held down (the platform repeating
-// it) presses once.
-struct Key {
+// A player without a mouse (the shared key rows), through the window as Qt
+// hands it key events: each key's down, its repeats marked as such, its up.
+struct QtKey {
     Qt::Key key;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-    int repeats = 0;  // held down: this many repeats before it comes up
-    // The repeats as X11 sends them without detectable auto-repeat (an up
-    // and a down of one time stamp), not marked where Qt misses the pair.
-    bool asPairs = false;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
 };
 
-// A key event as Qt hands it to the window, at `time` ms.
-void SendKey(QWindow* window, QEvent::Type type, const Key& key, ulong time, bool autoRepeat) {
-    QKeyEvent event(type, key.key, key.modifiers, key.key == Qt::Key_Space ? QStringLiteral(" ") : QString(), autoRepeat);
-    event.setTimestamp(time);
-    QApplication::sendEvent(window, &event);
+QtKey QtKeyOf(test::Typed typed) {
+    using enum test::Typed;
+    switch (typed) {
+    case Tab: return {Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t")};
+    case ShiftTab: return {Qt::Key_Backtab, Qt::ShiftModifier, {}};
+    case Return: return {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")};
+    case KeypadEnter: return {Qt::Key_Enter, Qt::KeypadModifier, QStringLiteral("\r")};
+    case Space: return {Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")};
+    case CtrlReturn: return {Qt::Key_Return, Qt::ControlModifier, {}};
+    case LetterS: return {Qt::Key_S, Qt::NoModifier, QStringLiteral("s")};
+    case AltS: return {Qt::Key_S, Qt::AltModifier, QStringLiteral("s")};
+    case AltShiftS: return {Qt::Key_S, Qt::AltModifier | Qt::ShiftModifier, QStringLiteral("S")};
+    case AltX: return {Qt::Key_X, Qt::AltModifier, QStringLiteral("x")};
+    }
+    return {};
 }
-struct KeyCase {
-    const char* name;
-    std::vector<Key> keys;
-    int starts;
-    const char* focusAfter;
-};
 
-class StarterKeys : public testing::TestWithParam<KeyCase> {};
+class StarterKeys : public testing::TestWithParam<test::KeyRow> {};
 
-TEST_P(StarterKeys, PressStartOnceOrNot) {
+TEST_P(StarterKeys, PressStartAsOftenAsTheRowSays) {
     StarterRig rig;
     rig.StartShown();
     Form1& form = rig.starter.Window();
-
+    const test::Timing timing = GetParam().timing;
     ulong time = 1000;
-    for (const Key& key : GetParam().keys) {
-        SendKey(form.windowHandle(), QEvent::KeyPress, key, time += 1000, false);
-        for (int repeat = 0; repeat < key.repeats; ++repeat) {
-            time += 33;
-            if (key.asPairs) SendKey(form.windowHandle(), QEvent::KeyRelease, key, time, false);
-            SendKey(form.windowHandle(), QEvent::KeyPress, key, time, !key.asPairs);
-        }
-        SendKey(form.windowHandle(), QEvent::KeyRelease, key, time += 20, false);
+    const auto send = [&](QEvent::Type type, const QtKey& key, ulong step, bool autoRepeat) {
+        if (timing == test::Timing::Apart) time += step;
+        QKeyEvent event(type, key.key, key.modifiers, key.text, autoRepeat);
+        event.setTimestamp(timing == test::Timing::Unknown ? 0 : time);
+        QApplication::sendEvent(form.windowHandle(), &event);
+    };
+    for (const test::Stroke& stroke : GetParam().strokes) {
+        const QtKey key = QtKeyOf(stroke.key);
+        send(QEvent::KeyPress, key, 1000, false);
+        for (int repeat = 0; repeat < stroke.repeats; ++repeat) send(QEvent::KeyPress, key, 33, true);
+        send(QEvent::KeyRelease, key, 20, false);
     }
 
     const auto starts = std::count_if(rig.log.begin(), rig.log.end(), [](const std::wstring& line) { return line.starts_with(L"start "); });
-    EXPECT_EQ(starts, GetParam().starts) << testing::PrintToString(rig.log);
+    EXPECT_EQ(starts, GetParam().presses) << testing::PrintToString(rig.log);
     ASSERT_NE(form.focusWidget(), nullptr);
-    EXPECT_EQ(form.focusWidget()->objectName(), QString::fromLatin1(GetParam().focusAfter));
+    EXPECT_EQ(form.focusWidget(), GetParam().startFocused ? static_cast<QWidget*>(form.Label2()) : form.Text1());
 }
 
-constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
-INSTANTIATE_TEST_SUITE_P(
-    Table, StarterKeys,
-    testing::Values(KeyCase{"TabThenReturn", {{Qt::Key_Tab, kNone}, {Qt::Key_Return, kNone}}, 1, "Label2"},
-                    KeyCase{"TabThenSpace", {{Qt::Key_Tab, kNone}, {Qt::Key_Space, kNone}}, 1, "Label2"},
-                    KeyCase{"BacktabThenEnter", {{Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Enter, Qt::KeypadModifier}}, 1,
-                            "Label2"},
-                    KeyCase{"AltS", {{Qt::Key_S, Qt::AltModifier}}, 1, "Text1"},
-                    KeyCase{"ReturnInTheNewsBox", {{Qt::Key_Return, kNone}}, 0, "Text1"},
-                    KeyCase{"TabTwiceThenReturn", {{Qt::Key_Tab, kNone}, {Qt::Key_Tab, kNone}, {Qt::Key_Return, kNone}}, 0,
-                            "Text1"},
-                    KeyCase{"OtherKeysOnStart", {{Qt::Key_Tab, kNone}, {Qt::Key_S, kNone}, {Qt::Key_Return, Qt::ControlModifier}}, 0,
-                            "Label2"},
-                    KeyCase{"ReturnHeld", {{Qt::Key_Tab}, {Qt::Key_Return, kNone, 60}}, 1, "Label2"},
-                    KeyCase{"AltSHeld", {{Qt::Key_S, Qt::AltModifier, 60}}, 1, "Text1"},
-                    KeyCase{"SpaceHeldAsX11Pairs", {{Qt::Key_Tab}, {Qt::Key_Space, kNone, 60, true}}, 1, "Label2"},
-                    KeyCase{"ReturnTwice", {{Qt::Key_Tab}, {Qt::Key_Return}, {Qt::Key_Return}}, 2, "Label2"}),
-    test::RowName());
+INSTANTIATE_TEST_SUITE_P(Table, StarterKeys, testing::ValuesIn(test::kKeyRows), test::RowName());
 
 // The focus frame and the access key show only once the keyboard is used:
 // a mouse player's window stays as designed.

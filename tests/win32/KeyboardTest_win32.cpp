@@ -7,6 +7,7 @@
 #include "ClientPixels.h"
 #include "Form1Window.h"
 #include "support/Fakes.h"
+#include "support/KeyRows.h"
 #include "support/RowName.h"
 
 #include <windows.h>
@@ -20,35 +21,58 @@ namespace {
 
 // A key as the message loop delivers it to the window with the focus: its
 // down, its character (as TranslateMessage makes it), held down its repeats
-// (bit 30: the key was down before), its up.
+// (bit 30: the key was down before), its up; Shift and Ctrl in the thread's
+// key state meanwhile.
 struct Key {
     UINT virtualKey;
     wchar_t character;  // 0: none
     bool alt;
+    bool shift = false;
+    bool control = false;
+    bool extended = false;  // bit 24: the keypad's Enter
     int repeats = 0;
 };
 
-Key Held(Key key) {
-    key.repeats = 60;
-    return key;
-}
-
 void Type(const Key& key) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_SHIFT] = key.shift ? 0x80 : 0;
+    state[VK_CONTROL] = key.control ? 0x80 : 0;
+    SetKeyboardState(state);
     const UINT down = key.alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
     if (key.alt) SendMessageW(GetFocus(), WM_SYSKEYDOWN, VK_MENU, 1 << 29);
     for (int repeat = 0; repeat <= key.repeats; ++repeat) {
-        const LPARAM flags = (key.alt ? 1 << 29 : 0) | (repeat > 0 ? 1 << 30 : 0);
+        const LPARAM flags = (key.alt ? 1 << 29 : 0) | (repeat > 0 ? 1 << 30 : 0) | (key.extended ? 1 << 24 : 0);
         SendMessageW(GetFocus(), down, key.virtualKey, flags);
         if (key.character) SendMessageW(GetFocus(), key.alt ? WM_SYSCHAR : WM_CHAR, key.character, flags);
     }
     SendMessageW(GetFocus(), key.alt ? WM_SYSKEYUP : WM_KEYUP, key.virtualKey, 0);
+    state[VK_SHIFT] = state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+}
+
+Key KeyOf(const test::Stroke& stroke) {
+    using enum test::Typed;
+    Key key{};
+    switch (stroke.key) {
+    case Tab: key = {VK_TAB, L'\t', false}; break;
+    case ShiftTab: key = {VK_TAB, L'\t', false, true}; break;
+    case Return: key = {VK_RETURN, L'\r', false}; break;
+    case KeypadEnter: key = {VK_RETURN, L'\r', false, false, false, true}; break;
+    case Space: key = {VK_SPACE, L' ', false}; break;
+    case CtrlReturn: key = {VK_RETURN, L'\n', false, false, true}; break;
+    case LetterS: key = {'S', L's', false}; break;
+    case AltS: key = {'S', L's', true}; break;
+    case AltShiftS: key = {'S', L'S', true, true}; break;
+    case AltX: key = {'X', L'x', true}; break;
+    }
+    key.repeats = stroke.repeats;
+    return key;
 }
 
 const Key kTab{VK_TAB, L'\t', false};
 const Key kReturn{VK_RETURN, L'\r', false};
-const Key kSpace{VK_SPACE, L' ', false};
 const Key kAltS{'S', L's', true};
-const Key kLetterS{'S', L's', false};
 
 class Form1WindowKeys : public testing::Test {
 protected:
@@ -69,33 +93,17 @@ protected:
     StartPress press_{[this] { ++presses_; }, boxes_, frontEnd_};
 };
 
-struct KeyCase {
-    const char* name;
-    std::vector<Key> keys;
-    int presses;
-    bool startFocused;
-};
+class Form1WindowKeyTable : public Form1WindowKeys, public testing::WithParamInterface<test::KeyRow> {};
 
-class Form1WindowKeyTable : public Form1WindowKeys, public testing::WithParamInterface<KeyCase> {};
-
-TEST_P(Form1WindowKeyTable, PressStartOnceOrNot) {
-    for (const Key& key : GetParam().keys) Type(key);
+// The shared key rows. No key rule reads the message time, so the rows'
+// timings are all the same here.
+TEST_P(Form1WindowKeyTable, PressStartAsOftenAsTheRowSays) {
+    for (const test::Stroke& stroke : GetParam().strokes) Type(KeyOf(stroke));
     EXPECT_EQ(presses_, GetParam().presses);
     EXPECT_EQ(GetFocus(), GetParam().startFocused ? form_.Handle() : NewsBox());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Form1WindowKeyTable,
-                         testing::Values(KeyCase{"TabThenReturn", {kTab, kReturn}, 1, true},
-                                         KeyCase{"TabThenSpace", {kTab, kSpace}, 1, true},
-                                         KeyCase{"AltS", {kAltS}, 1, false},
-                                         KeyCase{"AltSOnStart", {kTab, kAltS}, 1, true},
-                                         KeyCase{"ReturnInTheNewsBox", {kReturn}, 0, false},
-                                         KeyCase{"TabTwiceThenReturn", {kTab, kTab, kReturn}, 0, false},
-                                         KeyCase{"OtherKeysOnStart", {kTab, kLetterS}, 0, true},
-                                         KeyCase{"ReturnHeld", {kTab, Held(kReturn)}, 1, true},
-                                         KeyCase{"AltSHeld", {Held(kAltS)}, 1, false},
-                                         KeyCase{"ReturnTwice", {kTab, kReturn, kReturn}, 2, true}),
-                         test::RowName());
+INSTANTIATE_TEST_SUITE_P(Table, Form1WindowKeyTable, testing::ValuesIn(test::kKeyRows), test::RowName());
 
 TEST_F(Form1WindowKeys, TabTypesNoTabAndReturnALineInTheNewsBox) {
     Type(kReturn);
