@@ -55,7 +55,7 @@ constexpr int PointsToPixels(double points, double scale = 1.0) {
 // ---- Colours ---------------------------------------------------------------
 
 // The desktop's system colours by index, as the window system numbers them.
-enum class SystemColor { WindowText = 8, HighlightText = 14, ButtonFace = 15, ButtonText = 18 };
+enum class SystemColor { WindowText = 8, Highlight = 13, HighlightText = 14, ButtonFace = 15, ButtonText = 18 };
 
 struct Color {
     bool isSystem;
@@ -137,12 +137,12 @@ inline constexpr std::wstring_view kPressAction = L"Press";
 // The window is a frame named by its caption.
 inline constexpr AccessibleRole kWindowRole = AccessibleRole::Frame;
 
-// A label is drawn one of two ways. Transparent: what lies beneath shows
-// around its text, drawn in `textColor`. Filled: its rectangle in
-// `backColor`, its text in the default label text colour. The transparent
-// look is the design's; a label falls back to the filled one where the
-// player's colours make its text unreadable there (LabelColors.h).
-inline constexpr Color kLabelTextColor = System(SystemColor::ButtonText);
+// A label is drawn one of two ways, its text always in `textColor`.
+// Transparent: what lies beneath shows around it. Filled: its rectangle in
+// `backColor`, the colour a scheme pairs with the text colour to be read on
+// (highlighted text on the highlight, button text on the button face). The
+// transparent look is the design's; a label falls back to the filled one
+// where the player's colours make its text unreadable there (LabelColors.h).
 
 struct Control {
     std::string_view name;
@@ -171,7 +171,7 @@ inline constexpr Control kLabel1{"Label1", ControlKind::Label, {8040, 0, 1095, 2
 inline constexpr Control kLabel2{"Label2", ControlKind::Label, {1320, 720, 855, 375}, L"Start",
                                  {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText), true, 3,
                                  {AccessibleRole::PushButton, L"Start", L"Starts the game client", "", L"Alt+S"},
-                                 System(SystemColor::HighlightText), Beneath::Banner};
+                                 System(SystemColor::Highlight), Beneath::Banner};
 // The banner, unscaled; its leftmost 24 columns lie outside the window.
 inline constexpr Control kImage1{"Image1", ControlKind::Picture, {-360, 0, 8070, 1845}, L"",
                                  kDefaultFont, System(SystemColor::WindowText), false, -1,

@@ -43,12 +43,11 @@ double MinimumContrast(const Font& font) {
 }
 
 LabelLook LookOf(const Control& label, const SchemeColors& scheme) {
-    const LabelLook transparent{false, label.textColor, label.backColor};
-    const double asDesigned = ContrastRatio(RelativeLuminance(Resolve(label.textColor, scheme)), SpanBeneath(label, scheme));
-    if (asDesigned >= MinimumContrast(label.font)) return transparent;
-    const double filled = ContrastRatio(RelativeLuminance(Resolve(kLabelTextColor, scheme)),
-                                        RelativeLuminance(Resolve(label.backColor, scheme)));
-    return filled > asDesigned ? LabelLook{true, kLabelTextColor, label.backColor} : transparent;
+    const double text = RelativeLuminance(Resolve(label.textColor, scheme));
+    const double minimum = MinimumContrast(label.font);
+    const bool readsAsDesigned = ContrastRatio(text, SpanBeneath(label, scheme)) >= minimum;
+    const bool readsFilled = ContrastRatio(text, RelativeLuminance(Resolve(label.backColor, scheme))) >= minimum;
+    return {!readsAsDesigned && readsFilled, label.textColor, label.backColor};
 }
 
 }  // namespace velk::layout

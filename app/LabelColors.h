@@ -1,8 +1,8 @@
 // How a label of the main window is drawn in the player's colour scheme:
-// transparent with its own text colour, as designed, unless that text would
-// not stand out enough from what lies beneath it; then filled with its back
-// colour, the text in the label text colour. Both front ends draw what this
-// decides, and ask again when the scheme changes.
+// transparent, as designed, unless its text would not stand out enough from
+// what lies beneath it; then filled with the colour the scheme pairs with its
+// text, where that pair reads. Both front ends draw what this decides, and
+// ask again when the scheme changes.
 #pragma once
 
 #include "Form1Layout.h"
@@ -41,7 +41,8 @@ struct LabelLook {
 };
 
 // Transparent where the text reaches its minimum contrast against what lies
-// beneath the label; else filled, where that reads better.
+// beneath the label; else filled, where the text reaches it on its fill. A
+// broken scheme, where neither does, keeps the design.
 LabelLook LookOf(const Control& label, const SchemeColors& scheme);
 
 }  // namespace velk::layout

@@ -26,10 +26,11 @@ packages=(
     # the locales whose legacy code pages the tests read settings files in
     locales
 )
-# The X11 window managers of the desktops players run, and a pager's tool to
-# send them requests; without their desktops' recommends (the tests need the
-# window managers only).
-desktop_packages=(kwin-x11 kwin-wayland kwin-style-breeze xfwm4 mutter wmctrl)
+# The X11 window managers of the desktops players run, a pager's tool to send
+# them requests, and the Orca screen reader with speech-dispatcher (which
+# speaks through its dummy output where no synthesizer is installed);
+# without their desktops' recommends (the tests need these programs only).
+desktop_packages=(kwin-x11 kwin-wayland kwin-style-breeze xfwm4 mutter wmctrl orca speech-dispatcher)
 # ... and those locales, made from the locales package's definitions.
 test_locales=(ru_RU ja_JP)
 

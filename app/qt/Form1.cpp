@@ -4,7 +4,8 @@
 #include "Form1Accessible.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
-#include "LabelColors.h"
+#include "LayoutToQt.h"
+#include "SchemeLabel.h"
 #include "StartLabel.h"
 
 #include <QApplication>
@@ -27,50 +28,6 @@ namespace {
 // Verdana is seldom installed on Linux; DejaVu Sans Bold (fonts-dejavu-core)
 // is near it in shape and still fits "Start" into its 57 px.
 const QStringList kFallbackFaces{QStringLiteral("DejaVu Sans")};
-
-QRect ToQRect(const layout::PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
-
-QString ToQString(std::wstring_view text) {
-    return QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString NameOf(std::string_view name) {
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-QColor ToQColor(const layout::Color& color, const QPalette& palette) {
-    if (!color.isSystem) return {color.red, color.green, color.blue};
-    switch (color.system) {
-    case layout::SystemColor::HighlightText:
-        return palette.color(QPalette::HighlightedText);
-    case layout::SystemColor::ButtonText:
-        return palette.color(QPalette::ButtonText);
-    case layout::SystemColor::ButtonFace:
-        return palette.color(QPalette::Button);
-    case layout::SystemColor::WindowText:
-        break;
-    }
-    return palette.color(QPalette::WindowText);
-}
-
-layout::SchemeColors SchemeOf(const QPalette& palette) {
-    return [palette](layout::SystemColor color) {
-        const QColor qColor = ToQColor(layout::System(color), palette);
-        return layout::Rgb8{static_cast<std::uint8_t>(qColor.red()), static_cast<std::uint8_t>(qColor.green()),
-                            static_cast<std::uint8_t>(qColor.blue())};
-    };
-}
-
-// A label's colours in the window's palette, in the look that reads there:
-// transparent, or filled with its back colour.
-void ApplyLook(QLabel* label, const layout::Control& control, const QPalette& window) {
-    const layout::LabelLook look = layout::LookOf(control, SchemeOf(window));
-    QPalette colours = window;
-    colours.setColor(QPalette::WindowText, ToQColor(look.text, window));
-    if (look.filled) colours.setColor(QPalette::Window, ToQColor(look.fill, window));
-    label->setPalette(colours);
-    label->setAutoFillBackground(look.filled);
-}
 
 // Tells of a new application palette. Qt tells the application object of
 // it; a top-level widget itself is not always told (Qt 6.4 tells children
@@ -147,12 +104,12 @@ Widget* Place(Widget* widget, const layout::Control& control) {
 }
 
 // Labels draw their text from the top-left corner, without margins, in their
-// own font and colour; transparent ones let what lies below show around it.
-template <typename Label = QLabel>
-Label* MakeLabel(const layout::Control& control, QWidget* parent) {
+// own font, in the look that reads in the player's colours.
+template <typename Label>
+Label* MakeLabel(Label* label, const layout::Control& control) {
     // Named before its text is set: setting the text lets accessibility make
     // the label's interface, which must know which control it is.
-    auto* label = Place(new Label(parent), control);
+    Place(label, control);
     label->setText(ToQString(control.text));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(false);
@@ -182,13 +139,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     image1_->setPixmap(QPixmap(QStringLiteral(":/assets/banner.jpg")));
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label2_ = MakeLabel<StartLabel>(layout::kLabel2, this);
+    label2_ = MakeLabel(new StartLabel(this), layout::kLabel2);
     label2_->SetKeyHandler([this](const QKeyEvent& key) {
         return press_ && press_->FocusedKeyDown(StartKeyOf(key), ModifiersOf(key), key.isAutoRepeat());
     });
     line1_ = new LineWidget(layout::kLine1, this);
     line2_ = new LineWidget(layout::kLine2, this);
-    label1_ = MakeLabel(layout::kLabel1, this);
+    label1_ = MakeLabel(new SchemeLabel(layout::kLabel1, this), layout::kLabel1);
 
     text1_ = Place(new QPlainTextEdit(this), layout::kText1);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -221,15 +178,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 Form1::~Form1() = default;
 
-// The window's own background on the application's palette, each control
-// in its colour role there, and each label in the look that reads.
+// The window's own background on the application's palette; each control
+// keeps its colour role there, and the labels take their look as they paint.
 void Form1::ApplyColours() {
     const QScopedValueRollback applying(applyingColours_, true);
     QPalette colours = QApplication::palette(this);
     colours.setColor(QPalette::Window, ToQColor(layout::kBackground, colours));
     setPalette(colours);
-    ApplyLook(label2_, layout::kLabel2, colours);
-    ApplyLook(label1_, layout::kLabel1, colours);
+    label2_->update();
+    label1_->update();
 }
 
 // The scheme changes while the window is open: a player switching between

@@ -3,6 +3,7 @@
 #include "Form1.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
+#include "LayoutToQt.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -12,14 +13,6 @@
 
 namespace velk::qt {
 namespace {
-
-QString ToQString(std::wstring_view text) {
-    return QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString NameOf(std::string_view name) {
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 QAccessible::Role ToQtRole(layout::AccessibleRole role) {
     switch (role) {

@@ -10,19 +10,8 @@
 #include <QStylePainter>
 
 namespace velk::qt {
-namespace {
 
-// The label's text with "&" before its access key, as styles draw mnemonics.
-QString WithMnemonic(const QString& text) {
-    QString marked = text;
-    const std::size_t at = layout::AccessKeyIndex(layout::kLabel2);
-    if (at < static_cast<std::size_t>(marked.size())) marked.insert(static_cast<qsizetype>(at), QLatin1Char('&'));
-    return marked;
-}
-
-}  // namespace
-
-StartLabel::StartLabel(QWidget* parent) : QLabel(parent) {
+StartLabel::StartLabel(QWidget* parent) : SchemeLabel(layout::kLabel2, parent) {
     // By Tab only: a click never gives it the focus.
     setFocusPolicy(Qt::TabFocus);
 }
@@ -39,14 +28,10 @@ void StartLabel::ShowAccessKey() {
     update();
 }
 
-void StartLabel::paintEvent(QPaintEvent* event) {
-    if (accessKeyCue_ && style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this)) {
-        // As QLabel draws its text, with the access key underlined.
+void StartLabel::paintEvent(QPaintEvent*) {
+    {
         QPainter painter(this);
-        style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()) | Qt::TextShowMnemonic, palette(),
-                              isEnabled(), WithMnemonic(text()), foregroundRole());
-    } else {
-        QLabel::paintEvent(event);
+        PaintLook(painter, accessKeyCue_ && style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this));
     }
     if (focusCue_ && hasFocus()) {
         QStylePainter painter(this);
@@ -62,7 +47,7 @@ void StartLabel::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QLabel::keyPressEvent(event);
+    SchemeLabel::keyPressEvent(event);
 }
 
 void StartLabel::focusInEvent(QFocusEvent* event) {
@@ -70,12 +55,12 @@ void StartLabel::focusInEvent(QFocusEvent* event) {
     if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
         ShowFocusCue();
     }
-    QLabel::focusInEvent(event);
+    SchemeLabel::focusInEvent(event);
     update();
 }
 
 void StartLabel::focusOutEvent(QFocusEvent* event) {
-    QLabel::focusOutEvent(event);
+    SchemeLabel::focusOutEvent(event);
     update();
 }
 

@@ -4,13 +4,13 @@
 // the style shows access keys; a mouse player never sees either.
 #pragma once
 
-#include <QLabel>
+#include "SchemeLabel.h"
 
 #include <functional>
 
 namespace velk::qt {
 
-class StartLabel final : public QLabel {
+class StartLabel final : public SchemeLabel {
 public:
     explicit StartLabel(QWidget* parent);
 

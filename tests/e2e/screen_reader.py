@@ -4,6 +4,7 @@ and a press of its "Start" button, as a blind player would give it.
 
 Usage: screen_reader.py WINDOW_TITLE            the window, and a press of Start
        screen_reader.py --focused WINDOW_TITLE  Start holds the focus (after Tab)
+       screen_reader.py --wait-for-app NAME     waits for an application on the bus
 Prints one line per check and exits non-zero if any fails. Needs Debian's
 python3-pyatspi (hence the system's Python) and a running AT-SPI bus.
 """
@@ -47,9 +48,20 @@ def focused(title):
     return 1 if failures else 0
 
 
+def wait_for_app(name):
+    deadline = time.time() + 25
+    while time.time() < deadline:
+        if any(app is not None and app.name == name for app in pyatspi.Registry.getDesktop(0)):
+            return 0
+        time.sleep(0.2)
+    return 1
+
+
 def main():
     if sys.argv[1] == "--focused":
         return focused(sys.argv[2])
+    if sys.argv[1] == "--wait-for-app":
+        return wait_for_app(sys.argv[2])
     title = sys.argv[1]
     window = find_window(title, 30)
     check("a window named \"%s\" on the accessibility bus" % title, window is not None)

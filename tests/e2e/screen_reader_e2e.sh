@@ -4,7 +4,10 @@
 # starter on a private Xvfb with a stand-in client. A screen reader's API
 # (pyatspi) finds the window by its caption, "Start" as a push button with
 # the shortcut Alt+S and the news box by its heading, and presses "Start":
-# the client is started; after Tab, "Start" reports the focus.
+# the client is started; after Tab, "Start" reports the focus. Then with
+# the Orca screen reader running (speech-dispatcher's dummy output), whose
+# key listener makes Qt's bridge hand every key to it first: Return closes
+# the welcome box, Tab and Return, Space and Alt+S each start one client.
 # Usage: screen_reader_e2e.sh PATH_TO_Velk_Loader PATH_TO_STAND_IN_CLIENT
 set -euo pipefail
 loader=$1
@@ -42,5 +45,31 @@ check "and only once" test "$(clients_started "$folder")" -eq 1
 
 xdotool windowfocus --sync "$window" key Tab 2>/dev/null
 check "Tab gives Start the focus, and the screen reader hears of it" timeout 60 "$here/screen_reader.py" --focused "Spoken Realm"
+kill "$starter_pid" 2>/dev/null || true
+end_starter
+
+# Orca, in a home of its own, on the same buses; it has registered its key
+# listener once it shows on the accessibility bus.
+export HOME="$work/home" GSETTINGS_BACKEND=memory
+mkdir "$HOME"
+timeout 90 orca --replace >"$work/orca.log" 2>&1 &
+orca_pid=$!
+trap 'cleanup; kill "$orca_pid" 2>/dev/null || true; end_session' EXIT
+check "Orca starts" timeout 30 "$here/screen_reader.py" --wait-for-app orca
+folder="$work/Orca Game"
+game_folder "Orca Game" $'localhost,7005\r\nOrca Realm\r\nnews\r\n'
+launch "$folder"
+box=$(wait_for_window '^Project1$' 20) || box=
+check "with Orca: Return closes the welcome box" dismiss_box "$box"
+window=$(wait_for_window '^Orca Realm$' 20) || window=
+expected=0
+for keys in "Tab Return" space alt+s; do
+    expected=$((expected + 1))
+    # shellcheck disable=SC2086
+    xdotool windowfocus --sync "$window" key --clearmodifiers --delay 150 $keys 2>/dev/null || true
+    wait_until 10 clients_at_least "$folder" "$expected" || true
+    check "with Orca: $keys on Start starts one client ($(clients_started "$folder") of $expected)" \
+        test "$(clients_started "$folder")" -eq "$expected"
+done
 
 finish

@@ -102,36 +102,50 @@ TEST_F(Form1Render, BannerUnderStartSpansTheLuminanceTheLayoutGives) {
     EXPECT_NEAR(luminance[luminance.size() * 19 / 20], layout::kBannerUnderStart.brightest, 0.002);
 }
 
-// Each scheme set before the window opens, and set while it is open (after
-// another): the background stays the window's own, each control keeps its
-// colour role and each label takes the look that reads.
+// Each scheme set before the window opens, and set while it is open after
+// each of two schemes in which both labels take the other look: the
+// background stays the window's own, each control keeps its colour role, and
+// each label is drawn exactly as at a fresh start, whatever palette events
+// follow and in whatever order.
 class Form1InScheme : public testing::TestWithParam<test::ColourScheme> {
 protected:
     void TearDown() override { QApplication::setPalette(original_); }
     static void Use(const test::ColourScheme& scheme) {
         QPalette palette = QApplication::palette();
         for (const auto& [role, colour] : {std::pair{QPalette::HighlightedText, scheme.highlightText},
-                                           {QPalette::ButtonText, scheme.buttonText}, {QPalette::Button, scheme.buttonFace},
-                                           {QPalette::Window, scheme.buttonFace}, {QPalette::Base, scheme.buttonFace},
-                                           {QPalette::WindowText, scheme.windowText}}) {
+                                           {QPalette::Highlight, scheme.highlight}, {QPalette::ButtonText, scheme.buttonText},
+                                           {QPalette::Button, scheme.buttonFace}, {QPalette::Window, scheme.buttonFace},
+                                           {QPalette::Base, scheme.buttonFace}, {QPalette::WindowText, scheme.windowText}}) {
             palette.setColor(role, QColor(colour.red, colour.green, colour.blue));
         }
         QApplication::setPalette(palette);
     }
+    static test::Pixels PixelsOf(const QImage& image) {
+        return [image](int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; };
+    }
     const QPalette original_ = QApplication::palette();
 };
 
-TEST_P(Form1InScheme, KeepsEachColourRoleAndDrawsTheLookThatReads) {
-    for (const bool whileOpen : {false, true}) {
-        SCOPED_TRACE(whileOpen ? "changed while open" : "set before");
-        Use(whileOpen ? test::kColourSchemes[1] : GetParam());
+TEST_P(Form1InScheme, DrawsEachLabelAsAFreshStartDoes) {
+    Use(GetParam());
+    const QImage fresh = Form1().grab().toImage();
+    test::ExpectDrawnIn(GetParam(), PixelsOf(fresh));
+    EXPECT_EQ(fresh.pixel(700, 115) & 0xFFFFFFu, test::Rgb(GetParam().buttonFace)) << "the news box's base";
+    for (const test::ColourScheme& before : {test::kColourSchemes[0], test::kColourSchemes[1]}) {
+        SCOPED_TRACE(std::string("changed while open, from ") + before.name);
+        Use(before);
         Form1 form;
         form.show();
+        (void)form.grab();
+        Use(GetParam());
+        for (QWidget* told : std::initializer_list<QWidget*>{form.Label2(), &form, form.Label1()}) {
+            QEvent changed(QEvent::PaletteChange);
+            QApplication::sendEvent(told, &changed);
+        }
         QCoreApplication::processEvents();
-        if (whileOpen) Use(GetParam());
         const QImage window = form.grab().toImage();
-        test::ExpectDrawnIn(GetParam(), [&window](int x, int y) { return window.pixel(x, y) & 0xFFFFFFu; });
-        EXPECT_EQ(window.pixel(700, 115) & 0xFFFFFFu, test::Rgb(GetParam().buttonFace)) << "the news box's base";
+        test::ExpectSameLabels(PixelsOf(window), PixelsOf(fresh));
+        test::ExpectDrawnIn(GetParam(), PixelsOf(window));
     }
 }
 

@@ -206,36 +206,46 @@ TEST(Form1WindowCreated, OnAMonitorOfAnotherDpiTakesTheLayoutsSizeThere) {
     EXPECT_EQ(size.cy, outer.bottom - outer.top);
 }
 
-// Each scheme set before the window opens, and set while it is open (after
-// another), as a player changes colours.
+// Each scheme set before the window opens, and set while it is open after
+// each of two schemes in which both labels take the other look, as a player
+// changes colours: each label drawn exactly as at a fresh start.
 class Form1WindowInScheme : public testing::TestWithParam<test::ColourScheme> {
 protected:
-    static constexpr int kIndexes[] = {COLOR_WINDOWTEXT, COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
-    void TearDown() override { SetSysColors(4, kIndexes, original_); }
+    static constexpr int kIndexes[] = {COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE,
+                                       COLOR_BTNTEXT};
+    static constexpr int kCount = 5;
+    void SetUp() override {
+        for (int i = 0; i < kCount; ++i) original_[i] = GetSysColor(kIndexes[i]);
+    }
+    void TearDown() override { SetSysColors(kCount, kIndexes, original_); }
     static void Use(const test::ColourScheme& scheme) {
-        COLORREF colours[4];
-        for (int i = 0; i < 4; ++i) {
+        COLORREF colours[kCount];
+        for (int i = 0; i < kCount; ++i) {
             const layout::Rgb8 c = test::ColourOf(scheme, static_cast<layout::SystemColor>(kIndexes[i]));
             colours[i] = RGB(c.red, c.green, c.blue);
         }
-        ASSERT_TRUE(SetSysColors(4, kIndexes, colours));
+        ASSERT_TRUE(SetSysColors(kCount, kIndexes, colours));
     }
-    COLORREF original_[4]{GetSysColor(kIndexes[0]), GetSysColor(kIndexes[1]), GetSysColor(kIndexes[2]),
-                          GetSysColor(kIndexes[3])};
+    static test::Pixels PixelsOf(const ClientPixels& pixels) {
+        return [pixels](int x, int y) { return pixels.At(x, y); };
+    }
+    COLORREF original_[kCount]{};
 };
 
-TEST_P(Form1WindowInScheme, DrawsEachLabelInTheLookThatReads) {
-    for (const bool whileOpen : {false, true}) {
-        SCOPED_TRACE(whileOpen ? "changed while open" : "set before");
-        Use(whileOpen ? test::kColourSchemes[1] : GetParam());
+TEST_P(Form1WindowInScheme, DrawsEachLabelAsAFreshStartDoes) {
+    Use(GetParam());
+    const ClientPixels fresh(Form1Window(GetModuleHandleW(nullptr)).Handle());
+    test::ExpectDrawnIn(GetParam(), PixelsOf(fresh));
+    for (const test::ColourScheme& before : {test::kColourSchemes[0], test::kColourSchemes[1]}) {
+        SCOPED_TRACE(std::string("changed while open, from ") + before.name);
+        Use(before);
         const Form1Window form(GetModuleHandleW(nullptr));
         (void)ClientPixels(form.Handle());
-        if (whileOpen) {
-            Use(GetParam());
-            SendMessageW(form.Handle(), WM_SYSCOLORCHANGE, 0, 0);
-        }
+        Use(GetParam());
+        SendMessageW(form.Handle(), WM_SYSCOLORCHANGE, 0, 0);
         const ClientPixels window(form.Handle());
-        test::ExpectDrawnIn(GetParam(), [&window](int x, int y) { return window.At(x, y); });
+        test::ExpectSameLabels(PixelsOf(window), PixelsOf(fresh));
+        test::ExpectDrawnIn(GetParam(), PixelsOf(window));
     }
 }
 
