@@ -14,17 +14,23 @@ bool StartPress::PointerDown(bool onStart, InputTime time, InputTime doubleClick
     return clickBegun_;
 }
 
-bool StartPress::FocusedKeyDown(StartKey key, KeyModifiers modifiers, bool autoRepeat) {
+bool StartPress::Repeated(bool autoRepeat, KeyStamp stamp) const {
+    return autoRepeat || (stamp.time != 0 && lastKeyUp_ && lastKeyUp_->key == stamp.key && lastKeyUp_->time == stamp.time);
+}
+
+bool StartPress::FocusedKeyDown(StartKey key, KeyModifiers modifiers, bool autoRepeat, KeyStamp stamp) {
     if (!PressesStart(key, modifiers)) return false;
-    if (!autoRepeat) Press();
+    if (!Repeated(autoRepeat, stamp)) Press();
     return true;
 }
 
-bool StartPress::AccessKeyDown(wchar_t character, KeyModifiers modifiers, bool autoRepeat) {
+bool StartPress::AccessKeyDown(wchar_t character, KeyModifiers modifiers, bool autoRepeat, KeyStamp stamp) {
     if (!IsStartAccessKey(character, modifiers)) return false;
-    if (!autoRepeat) Press();
+    if (!Repeated(autoRepeat, stamp)) Press();
     return true;
 }
+
+void StartPress::KeyUp(KeyStamp stamp) { lastKeyUp_ = stamp; }
 
 void StartPress::PointerUp(bool onStart) {
     const bool click = clickBegun_ && onStart;

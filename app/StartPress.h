@@ -38,6 +38,13 @@ public:
 // The platform's time stamp of an input event, in milliseconds (it wraps).
 using InputTime = std::uint32_t;
 
+// A key event's key, as its platform numbers it, and its time stamp (0 where
+// the event does not carry one).
+struct KeyStamp {
+    std::uint32_t key = 0;
+    InputTime time = 0;
+};
+
 class StartPress {
 public:
     // `start` is what a press does: the launcher's start action.
@@ -54,13 +61,20 @@ public:
 
     // A key went down where "Start" has the focus, `autoRepeat` as the
     // platform marks a key held down (Qt's isAutoRepeat, bit 30 of a Windows
-    // key message): the platform's word is the only one taken, as a time
-    // stamp may be missing (a screen reader's copy of the event) or shared
-    // (keys sent together). True when the key was Start's (PressesStart).
-    bool FocusedKeyDown(StartKey key, KeyModifiers modifiers, bool autoRepeat);
+    // key message). True when the key was Start's (PressesStart).
+    bool FocusedKeyDown(StartKey key, KeyModifiers modifiers, bool autoRepeat, KeyStamp stamp = {});
     // A character typed with modifiers, anywhere in the window: Start's
     // access key with Alt presses it (true: the key was Start's).
-    bool AccessKeyDown(wchar_t character, KeyModifiers modifiers, bool autoRepeat);
+    bool AccessKeyDown(wchar_t character, KeyModifiers modifiers, bool autoRepeat, KeyStamp stamp = {});
+    // A key went up. X11 without XKB's detectable auto-repeat repeats a held
+    // key as an up and a down of that key with one time stamp, which Qt
+    // marks only when both have arrived by the time it reads the up: the
+    // down that follows an up of the same key at the same known time is a
+    // repeat too. A time stamp of 0 (unknown, as in the copy of a key event
+    // that Qt's accessibility bridge posts for a screen reader) never is,
+    // nor a down of another key (keys sent together share one time). Front
+    // ends whose platform never repeats so (Windows) report no ups.
+    void KeyUp(KeyStamp stamp);
 
     // A press from assistive technology.
     void Press();
@@ -76,7 +90,11 @@ private:
     std::function<void()> start_;
     MessageBoxes& messages_;
     PressFrontEnd& frontEnd_;
+    // Whether a key-down is a repeat, by the platform's flag or as above.
+    bool Repeated(bool autoRepeat, KeyStamp stamp) const;
+
     bool clickBegun_ = false;
+    std::optional<KeyStamp> lastKeyUp_;
     std::optional<InputTime> lastDownOnStart_;
     bool busy_ = false;
     bool closed_ = false;

@@ -96,6 +96,10 @@ KeyModifiers ModifiersOf(const QKeyEvent& key) {
             held.testFlag(Qt::MetaModifier)};
 }
 
+KeyStamp StampOf(const QKeyEvent& key) {
+    return {static_cast<std::uint32_t>(key.key()), static_cast<InputTime>(key.timestamp())};
+}
+
 template <typename Widget>
 Widget* Place(Widget* widget, const layout::Control& control) {
     widget->setObjectName(NameOf(control.name));
@@ -141,7 +145,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
     label2_ = MakeLabel(new StartLabel(this), layout::kLabel2);
     label2_->SetKeyHandler([this](const QKeyEvent& key) {
-        return press_ && press_->FocusedKeyDown(StartKeyOf(key), ModifiersOf(key), key.isAutoRepeat());
+        return press_ && press_->FocusedKeyDown(StartKeyOf(key), ModifiersOf(key), key.isAutoRepeat(), StampOf(key));
     });
     line1_ = new LineWidget(layout::kLine1, this);
     line2_ = new LineWidget(layout::kLine2, this);
@@ -204,11 +208,12 @@ void Form1::PressStart() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease && press_) press_->KeyUp(StampOf(static_cast<const QKeyEvent&>(*event)));
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (key.key() == Qt::Key_Alt) label2_->ShowAccessKey();
         if (key.key() > 0 && key.key() <= 0xFFFF && press_ &&
-            press_->AccessKeyDown(static_cast<wchar_t>(key.key()), ModifiersOf(key), key.isAutoRepeat())) {
+            press_->AccessKeyDown(static_cast<wchar_t>(key.key()), ModifiersOf(key), key.isAutoRepeat(), StampOf(key))) {
             return true;
         }
     }

@@ -135,15 +135,20 @@ TEST_P(StartKeys, PressStartAsOftenAsTheRowSays) {
     int presses = 0;
     StartPress press([&presses] { ++presses; }, boxes, frontEnd);
     bool onStart = false;
+    InputTime time = 1000;
     for (const test::Stroke& stroke : GetParam().strokes) {
         const CoreKey key = CoreKeyOf(stroke.key);
         for (int repeat = 0; repeat <= stroke.repeats; ++repeat) {
+            const KeyStamp stamp{static_cast<std::uint32_t>(stroke.key), time += 33};
+            if (repeat > 0 && stroke.asX11Pairs) press.KeyUp(stamp);
+            const bool flagged = repeat > 0 && !stroke.asX11Pairs;
             if (stroke.key == test::Typed::Tab || stroke.key == test::Typed::ShiftTab) {
                 onStart = !onStart;
-            } else if (!press.AccessKeyDown(key.character, key.modifiers, repeat > 0) && onStart) {
-                press.FocusedKeyDown(key.key, key.modifiers, repeat > 0);
+            } else if (!press.AccessKeyDown(key.character, key.modifiers, flagged, stamp) && onStart) {
+                press.FocusedKeyDown(key.key, key.modifiers, flagged, stamp);
             }
         }
+        press.KeyUp({static_cast<std::uint32_t>(stroke.key), time += 20});
     }
     EXPECT_EQ(presses, GetParam().presses);
     EXPECT_EQ(onStart, GetParam().startFocused);

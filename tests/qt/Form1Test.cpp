@@ -157,7 +157,7 @@ TEST(StarterClickFailure, ReportsAClientThatDoesNotStartAndEnds) {
 }
 
 // A player without a mouse (the shared key rows), through the window as Qt
-// hands it key events: each key's down, its repeats marked as such, its up.
+// hands it key events: each key's down, its repeats, its up.
 struct QtKey {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
@@ -198,7 +198,10 @@ TEST_P(StarterKeys, PressStartAsOftenAsTheRowSays) {
     for (const test::Stroke& stroke : GetParam().strokes) {
         const QtKey key = QtKeyOf(stroke.key);
         send(QEvent::KeyPress, key, 1000, false);
-        for (int repeat = 0; repeat < stroke.repeats; ++repeat) send(QEvent::KeyPress, key, 33, true);
+        for (int repeat = 0; repeat < stroke.repeats; ++repeat) {
+            if (stroke.asX11Pairs) send(QEvent::KeyRelease, key, 33, false);
+            send(QEvent::KeyPress, key, stroke.asX11Pairs ? 0 : 33, !stroke.asX11Pairs);
+        }
         send(QEvent::KeyRelease, key, 20, false);
     }
 
