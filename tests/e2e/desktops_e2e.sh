@@ -91,22 +91,12 @@ done
 # compositor comes from its Wayland traffic (WAYLAND_DEBUG).
 # Per window: "MIN MAX GEOMETRY LARGEST_CONFIGURE LAST_CONFIGURE", as last
 # announced, from the starter's traffic in LOG.
-announced() {
-    python3 -c '
-import re, sys
-surfaces, last, largest, latest = {}, {}, {}, {}
-for line in open(sys.argv[1], errors="replace"):
-    if m := re.search(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)", line):
-        surfaces[m[1]] = m[2]
-    elif m := re.search(r"xdg_toplevel@(\d+)\.set_(min|max)_size\((\d+), (\d+)", line):
-        last[(m[1], m[2])] = m[3] + "x" + m[4]
-    elif (m := re.search(r"xdg_surface@(\d+)\.set_window_geometry\(\d+, \d+, (\d+), (\d+)", line)) and m[1] in surfaces:
-        last[(surfaces[m[1]], "geometry")] = m[2] + "x" + m[3]
-    elif m := re.search(r"xdg_toplevel@(\d+)\.configure\((\d+), (\d+)", line):
-        largest[m[1]] = max(largest.get(m[1], (0, 0)), (int(m[2]), int(m[3])))
-        latest[m[1]] = m[2] + "x" + m[3]
-for t in surfaces.values():
-    print(*(last.get((t, k), "-") for k in ("min", "max", "geometry")), "%dx%d" % largest.get(t, (0, 0)), latest.get(t))' "$1"
+announced() { "$here/wayland_windows.py" "$1"; }
+# shown COUNT [focused]: the starter has committed COUNT windows or more, the
+# newest with the keyboard if asked.
+shown() {
+    announced "$traffic" | awk -v n="$1" -v focus="${2:--}" \
+        'END { exit !(NR >= n && $3 != "-" && (focus == "-" || $6 == "focused")) }'
 }
 # on_compositor NAME SCENARIO COMMAND...: the compositor, then the starter on
 # it, then SCENARIO (with $bus and $traffic); no protocol error at the end.
@@ -122,7 +112,7 @@ on_compositor() {
         XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
             timeout 60 "$x11_folder/$(basename "$loader")" 2>"$traffic" &
         starter_pid=$!
-        sleep 3
+        wait_until 30 shown 1 focused || true
         bus=$(cat "$work/$name-bus")
         "$scenario"
         check "$name: no protocol error" test -z "$(grep -a 'error' "$traffic" || true)"
@@ -138,9 +128,11 @@ on_compositor() {
 # must be the geometry it commits, frame included, and mutter never asks
 # for more, not on a maximize shortcut either.
 on_mutter() {
-    keys() { DBUS_SESSION_BUS_ADDRESS=$bus /usr/bin/python3 "$here/mutter_keys.py" "$@"; sleep 2; }
+    keys() { DBUS_SESSION_BUS_ADDRESS=$bus /usr/bin/python3 "$here/mutter_keys.py" "$@"; }
     keys 28       # Return on the box
+    wait_until 20 shown 2 focused || true
     keys 125+103  # Super+Up: maximize
+    sleep 2       # for a larger size that must not be asked
     local sizes
     sizes=$(announced "$traffic")
     check "mutter: the box's and the window's limits are their geometry, never exceeded ($(echo $sizes))" \
@@ -161,15 +153,20 @@ on_kwin() {
                 --method "org.kde.kwin.Scripting.${call%% *}" ${call#"${call%% *}"} >/dev/null
             sleep 0.3
         done
-        sleep 2
     }
+    # The window's last row: committed and last asked at 709 x 125, after a
+    # larger size was asked.
+    back() { announced "$traffic" | awk 'END { split($4, c, "x"); exit !(NR >= 2 && $3 == "709x125" && $5 == "709x125" && c[1] > 709) }'; }
     kwin_script 'if (w.caption == "Project1") w.closeWindow();'
+    wait_until 20 shown 2 || true
     kwin_script 'if (w.caption == "X11 Realm") w.fullScreen = true;'
+    wait_until 20 back || true
     kwin_script 'if (w.caption == "X11 Realm") w.setMaximize(true, true);'
+    sleep 2  # for the maximized size to be asked and taken back
     local main
+    wait_until 20 back || true
     main=$(announced "$traffic" | tail -n 1)
-    check "KWin Wayland: after full screen and maximize, back at 709 x 125 ($main)" \
-        test "$(cut -d' ' -f3,5 <<<"$main")" = "709x125 709x125"
+    check "KWin Wayland: after full screen and maximize, back at 709 x 125 ($main)" back
 }
 cp "$(command -v kwin_wayland)" "$work/kwin_wayland"  # without its file capability, which root may not run
 KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_COMPOSE=Q \

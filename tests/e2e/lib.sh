@@ -50,14 +50,27 @@ clients_started() {
     echo "${count:-0}"
 }
 clients_at_least() { [ "$(clients_started "$1")" -ge "$2" ]; }
+# clients_now FOLDER COUNT: waits, bounded, until exactly COUNT clients have
+# started from FOLDER (a press may take long on a slow machine; one too many
+# never comes back to COUNT).
+clients_now() { wait_until 20 test "$(clients_started "$1")" -eq "$2"; }
 
 # press_keys WINDOW KEY...: gives the window the keyboard and types the keys
-# (xdotool's names: Tab, Return, space, alt+s), then lets the press end.
+# (xdotool's names: Tab, Return, space, alt+s); the caller waits for what
+# they do.
 press_keys() {
     local window=$1
     shift
     xdotool windowfocus --sync "$window" key --clearmodifiers --delay 150 "$@" 2>/dev/null
-    sleep 1
+}
+
+# window_drawn WINDOW [LEFT TOP]: the starter's window has been painted (the
+# window's own background beside the separator, its client area at LEFT,TOP
+# in the X window): from then on it takes the player's input.
+window_drawn() {
+    local pixel
+    pixel=$(import -window "$1" -crop "1x1+$((${2:-0} + 516))+$((${3:-0} + 60))" +repage -depth 8 txt:- 2>/dev/null)
+    [[ $pixel == *"#010042"* ]]
 }
 
 # one_press_per_intent WINDOW X Y FOLDER: what a player's hands do on the

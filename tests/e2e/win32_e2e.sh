@@ -43,7 +43,7 @@ if [ -n "$window" ]; then
     top=$((HEIGHT - 125 - border))
     check "its client area is 709 x 125 inside a frame (window ${WIDTH}x${HEIGHT})" \
         test "$border" -ge 0 -a "$top" -gt "$border"
-    sleep 1
+    check "and is drawn" wait_until 20 window_drawn "$window" "$border" "$top"
     mkdir -p "$shots"
     import -window "$window" -crop "709x125+$border+$top" +repage "$shots/win32-window.png"
     echo "screenshot: $shots/win32-window.png"
@@ -62,39 +62,44 @@ if [ -n "$window" ]; then
 
     # A player without a mouse.
     press_keys "$window" Tab Return
-    check "Tab then Return starts the client" wait_until 10 clients_at_least "$folder" 2
+    check "Tab then Return starts the client" clients_now "$folder" 2
     press_keys "$window" space
-    check "Space on the focused Start starts it" wait_until 10 clients_at_least "$folder" 3
+    check "Space on the focused Start starts it" clients_now "$folder" 3
     press_keys "$window" alt+s
-    check "Alt+S starts it" wait_until 10 clients_at_least "$folder" 4
+    check "Alt+S starts it" clients_now "$folder" 4
     press_keys "$window" Tab Return
-    sleep 1
+    sleep 2  # for a start that must not come
     check "Tab back to the news box and Return there starts nothing ($(records))" test "$(records)" -eq 4
     one_press_per_intent "$window" $((border + 100)) $((top + 60)) "$folder"
 fi
 kill "$starter_pid" 2>/dev/null || true
 end_starter
 
-# A high-contrast scheme in the registry: black highlighted text, white
-# label text on black faces. Keeps a screenshot.
+# A high-contrast scheme in the registry: black highlighted text on a cyan
+# highlight, white label text on black faces. Keeps a screenshot.
 set_colours() { for pair in "$@"; do wine reg add 'HKCU\Control Panel\Colors' /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null; done; }
 pixels_of() { convert "$1" -crop "$2" +repage txt:- | grep -c " $3 " || true; }  # pixels_of PNG GEOMETRY #RRGGBB
-set_colours "HilightText=0 0 0" "ButtonText=255 255 255" "ButtonFace=0 0 0" "WindowText=255 255 255" "Window=0 0 0"
+original_colours=()
+for name in Hilight HilightText ButtonText ButtonFace WindowText Window; do
+    value=$(wine reg query 'HKCU\Control Panel\Colors' /v "$name" 2>/dev/null | sed -n "s/.*REG_SZ[[:space:]]*//p" | tr -d '\r')
+    [ -n "$value" ] && original_colours+=("$name=$value")
+done
+set_colours "Hilight=26 235 255" "HilightText=0 0 0" "ButtonText=255 255 255" "ButtonFace=0 0 0" "WindowText=255 255 255" "Window=0 0 0"
 launch "$folder"
 box=$(wait_for_window '^Project1$' 60) && dismiss_box "$box" || true
 if window=$(wait_for_window '^Wine Test' 30); then
     eval "$(xdotool getwindowgeometry --shell "$window")"
     shot="$shots/win32-window-high-contrast.png"
-    sleep 1
+    wait_until 20 window_drawn "$window" $(((WIDTH - 709) / 2)) $((HEIGHT - 125 - (WIDTH - 709) / 2)) || true
     import -window "$window" -crop "709x125+$(((WIDTH - 709) / 2))+$((HEIGHT - 125 - (WIDTH - 709) / 2))" +repage "$shot"
-    check "high contrast: \"Start\" in white on black" \
-        test "$(pixels_of "$shot" 57x25+88+48 '#000000')" -gt 900 -a "$(pixels_of "$shot" 57x25+88+48 '#FFFFFF')" -gt 100
+    check "high contrast: \"Start\" in black on the highlight" \
+        test "$(pixels_of "$shot" 57x25+88+48 '#1AEBFF')" -gt 900 -a "$(pixels_of "$shot" 57x25+88+48 '#000000')" -gt 100
     check "\"News\" in white on the window's background" \
         test "$(pixels_of "$shot" 73x16+536+0 '#010042')" -gt 800 -a "$(pixels_of "$shot" 73x16+536+0 '#FFFFFF')" -gt 20
 fi
 kill "$starter_pid" 2>/dev/null || true
 end_starter
-set_colours "HilightText=255 255 255" "ButtonText=0 0 0" "ButtonFace=245 245 245" "WindowText=0 0 0" "Window=255 255 255"
+set_colours "${original_colours[@]}"
 
 # Titles saved in the ANSI code page of the player's language, read under
 # that locale as Windows (and Wine) read 8-bit text.
