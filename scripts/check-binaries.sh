@@ -57,8 +57,8 @@ check "Linux: CET branch targets ($branch_targets endbr64)" test "$branch_target
 check "Linux: every source built with -fcf-protection, format-security and no build path" python3 - "$linux_build/compile_commands.json" <<'PY'
 import json, sys
 needed = ["-fstack-protector-strong", "-fcf-protection", "-Werror=format-security", "-ffile-prefix-map="]
-commands = [c for c in json.load(open(sys.argv[1])) if "/app/" in c["file"] or "/settings/" in c["file"]
-            or "/resolve/" in c["file"] or "/common/" in c["file"]]
+rooms = ("/app/", "/window/", "/launch/", "/settings/", "/resolve/", "/common/")
+commands = [c for c in json.load(open(sys.argv[1])) if any(room in c["file"] for room in rooms)]
 missing = [(c["file"], n) for c in commands for n in needed if n not in c["command"]]
 print(missing)
 sys.exit(1 if missing or not commands else 0)

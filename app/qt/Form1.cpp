@@ -20,7 +20,6 @@
 #include <QString>
 #include <QWindow>
 
-#include <cmath>
 
 namespace velk::qt {
 namespace {
@@ -268,11 +267,8 @@ void Form1::DiscardInput() {
 // rectangle's edges round as the layout says.
 bool Form1::IsOnStart(const QMouseEvent& event) const {
     const double scale = devicePixelRatioF();
-    // The pixel under the pointer; the small allowance keeps an exact pixel
-    // edge, divided and multiplied again by the scale, from falling short.
-    const auto pixel = [scale](double logical) { return static_cast<int>(std::floor(logical * scale + 1e-6)); };
     return event.button() == Qt::LeftButton &&
-           layout::IsStartClick(pixel(event.position().x()), pixel(event.position().y()), scale);
+           layout::IsStartClick(ToPixel(event.position().x(), scale), ToPixel(event.position().y(), scale), scale);
 }
 
 void Form1::PointerDown(const QMouseEvent& event) {

@@ -9,8 +9,6 @@
 #include <QAccessibleWidget>
 #include <QMetaObject>
 
-#include <cmath>
-
 namespace velk::qt {
 namespace {
 
@@ -57,19 +55,13 @@ public:
         return -1;
     }
 
-    // The same hit test as a click, in the screen's pixels; the news box is
-    // a real control and answers for itself.
+    // The same hit test as a click, in the screen's pixels.
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPointF at = Form().mapFromGlobal(QPointF(x, y));
-        QWidget* newsBox = ControlOf(Form(), layout::kText1);
-        if (newsBox && newsBox->geometry().contains(at.toPoint())) return QAccessible::queryAccessibleInterface(newsBox);
         const double scale = Form().devicePixelRatioF();
-        const auto pixel = [scale](double logical) { return static_cast<int>(std::floor(logical * scale + 1e-6)); };
-        const std::string_view name = layout::DrawnElementAt(pixel(at.x()), pixel(at.y()), scale);
-        for (const layout::Control* control : layout::kAccessibleControls) {
-            if (control->name == name) return QAccessible::queryAccessibleInterface(ControlOf(Form(), *control));
-        }
-        return nullptr;
+        const layout::Control* control = layout::AccessibleControlAt(ToPixel(at.x(), scale), ToPixel(at.y(), scale), scale);
+        QWidget* widget = control ? ControlOf(Form(), *control) : nullptr;
+        return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
     }
 
 private:

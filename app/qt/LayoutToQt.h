@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+#include <cmath>
 #include <string_view>
 
 namespace velk::qt {
@@ -19,6 +20,11 @@ inline QRect ToQRect(const layout::PixelRect& r) { return {r.left, r.top, r.widt
 inline QString ToQString(std::wstring_view text) {
     return QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The screen pixel under a logical coordinate at `scale`, as the hit test
+// counts pixels; the small allowance keeps an exact pixel edge, divided and
+// multiplied again by the scale, from falling short.
+inline int ToPixel(double logical, double scale) { return static_cast<int>(std::floor(logical * scale + 1e-6)); }
 
 // A control's name, its widget's object name.
 inline QString NameOf(std::string_view name) {

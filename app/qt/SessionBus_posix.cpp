@@ -1,6 +1,6 @@
 #include "SessionBus.h"
 
-#include "ProgramStart.h"
+#include "ProgramStart_posix.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -227,17 +227,13 @@ public:
         RECT client{};
         GetClientRect(window_, &client);
         if (!PtInRect(&client, at)) return S_FALSE;
-        const layout::PixelRect box = layout::ToPixels(layout::kText1.twips, scale_());
-        if (box.Contains(at.x, at.y)) {
+        const layout::Control* control = layout::AccessibleControlAt(at.x, at.y, scale_());
+        if (control == &layout::kText1) {
             child->vt = VT_DISPATCH;
             return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(&child->pdispVal));
         }
         child->vt = VT_I4;
-        child->lVal = CHILDID_SELF;
-        const std::string_view name = layout::DrawnElementAt(at.x, at.y, scale_());
-        for (const layout::Control* control : layout::kAccessibleControls) {
-            if (control->name == name) child->lVal = IdOf(*control);
-        }
+        child->lVal = control ? IdOf(*control) : CHILDID_SELF;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {

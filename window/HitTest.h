@@ -3,6 +3,8 @@
 // real control and takes its own clicks, so it is not among them.
 #pragma once
 
+#include "Form1Layout.h"
+
 #include <string_view>
 
 namespace velk::layout {
@@ -13,5 +15,11 @@ std::string_view DrawnElementAt(int x, int y, double scale = 1.0);
 
 // True when a click at (x, y) is a click on "Start".
 bool IsStartClick(int x, int y, double scale = 1.0);
+
+// The control assistive technology is shown at (x, y), by the same rule as
+// a click: the news box over its rectangle, else the front-most drawn
+// element if it is one of the accessible controls; none over the lines and
+// the bare background.
+const Control* AccessibleControlAt(int x, int y, double scale = 1.0);
 
 }  // namespace velk::layout

@@ -22,11 +22,6 @@ public:
 
 ProgramStarter& PlatformProgramStarter();
 
-// POSIX: a variable this process took out of its own environment (for its
-// own libraries' sake) that the programs it starts still get, as the player
-// set it.
-void PassToPrograms(const std::string& name, const std::string& value);
-
 // Why a program did not start, as each platform reports it.
 enum class StartProblem { NotFound, PathNotFound, PermissionDenied, NotExecutable, NeedsWine, Other };
 
