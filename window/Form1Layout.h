@@ -151,8 +151,6 @@ struct Control {
     std::wstring_view text;
     Font font;
     Color textColor;
-    bool transparent;  // the background shows through around the text
-    int tabIndex;      // -1: never takes the focus; else its place in the tab order
     Accessible accessible;
     Color backColor = System(SystemColor::ButtonFace);
     Beneath beneath = Beneath::Background;
@@ -160,21 +158,21 @@ struct Control {
 
 // Text box: the platform's own font, colours and frame.
 inline constexpr Control kText1{"Text1", ControlKind::TextBox, {7810, 240, 2780, 1575}, L"",
-                                kDefaultFont, System(SystemColor::WindowText), false, 2,
+                                kDefaultFont, System(SystemColor::WindowText),
                                 {AccessibleRole::EditableText, L"News", L"", ""}};
 inline constexpr Control kLabel1{"Label1", ControlKind::Label, {8040, 0, 1095, 255}, L"News",
-                                 kDefaultFont, System(SystemColor::ButtonText), true, -1,
+                                 kDefaultFont, System(SystemColor::ButtonText),
                                  {AccessibleRole::StaticText, L"News", L"", "Text1"}};
 // "Start" follows the news box in the tab order, so that a player without a
 // mouse can reach it; its focus cue and access key show only once the
 // keyboard is used.
 inline constexpr Control kLabel2{"Label2", ControlKind::Label, {1320, 720, 855, 375}, L"Start",
-                                 {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText), true, 3,
+                                 {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText),
                                  {AccessibleRole::PushButton, L"Start", L"Starts the game client", "", L"Alt+S"},
                                  System(SystemColor::Highlight), Beneath::Banner};
 // The banner, unscaled; its leftmost 24 columns lie outside the window.
 inline constexpr Control kImage1{"Image1", ControlKind::Picture, {-360, 0, 8070, 1845}, L"",
-                                 kDefaultFont, System(SystemColor::WindowText), false, -1,
+                                 kDefaultFont, System(SystemColor::WindowText),
                                  {AccessibleRole::Graphic, L"Banner", L"The game's banner picture", ""}};
 
 // Where a label's access key stands in its text, the letter underlined
@@ -194,7 +192,6 @@ inline constexpr std::array<const Control*, 4> kAccessibleControls{&kImage1, &kL
 // The controls that take the focus, in tab order: the news box (which has it
 // when the window is first shown), then "Start".
 inline constexpr std::array<const Control*, 2> kTabOrder{&kText1, &kLabel2};
-static_assert(kText1.tabIndex < kLabel2.tabIndex);
 
 // ---- Lines -----------------------------------------------------------------
 
@@ -223,9 +220,21 @@ inline constexpr Line kLine2{"Line2", 7800, 240, 10680, 240};  // under "News", 
 
 // ---- Stacking --------------------------------------------------------------
 
-// Front first. The text box lies above every drawn element; among the drawn
-// ones an earlier entry is drawn over a later one.
-inline constexpr std::array<std::string_view, 6> kStackingFrontFirst{"Text1", "Label1", "Line2",
-                                                                     "Line1", "Label2", "Image1"};
+// An element of the window: a control of the table, or a line.
+struct Element {
+    const Control* control;
+    const Line* line;
+    constexpr std::string_view Name() const { return control ? control->name : line->name; }
+    constexpr PixelRect Pixels(double scale = 1.0) const {
+        return control ? ToPixels(control->twips, scale) : ToPixels(*line, scale);
+    }
+};
+
+// Front first: both front ends make and draw the window's elements in this
+// order, back to front. The text box (a real control) lies above every
+// drawn element; among the drawn ones an earlier entry is drawn over a later
+// one.
+inline constexpr std::array<Element, 6> kStackingFrontFirst{
+    {{&kText1, nullptr}, {&kLabel1, nullptr}, {nullptr, &kLine2}, {nullptr, &kLine1}, {&kLabel2, nullptr}, {&kImage1, nullptr}}};
 
 }  // namespace velk::layout

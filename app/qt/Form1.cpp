@@ -2,31 +2,23 @@
 
 #include "FixedSize.h"
 #include "Form1Accessible.h"
+#include "Form1Widgets.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
 #include "LayoutToQt.h"
-#include "SchemeLabel.h"
-#include "StartLabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QStyleHints>
-#include <QString>
 #include <QWindow>
 
 
 namespace velk::qt {
 namespace {
-
-// Verdana is seldom installed on Linux; DejaVu Sans Bold (fonts-dejavu-core)
-// is near it in shape and still fits "Start" into its 57 px.
-const QStringList kFallbackFaces{QStringLiteral("DejaVu Sans")};
 
 // Tells of a new application palette. Qt tells the application object of
 // it; a top-level widget itself is not always told (Qt 6.4 tells children
@@ -45,34 +37,6 @@ protected:
 
 private:
     std::function<void()> changed_;
-};
-
-QFont ToQFont(const layout::Font& font) {
-    QFont result = QApplication::font();
-    if (font.face.empty()) return result;
-    result.setFamilies(QStringList{ToQString(font.face)} + kFallbackFaces);
-    result.setPixelSize(layout::PointsToPixels(font.points));
-    result.setWeight(static_cast<QFont::Weight>(font.weight));
-    result.setItalic(false);
-    result.setUnderline(false);
-    result.setStrikeOut(false);
-    return result;
-}
-
-// A one-pixel line in the window-text colour; the widget's own rectangle is
-// the line, cut off by the window's edge like any child.
-class LineWidget final : public QWidget {
-public:
-    LineWidget(const layout::Line& line, QWidget* parent) : QWidget(parent) {
-        setObjectName(NameOf(line.name));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(ToQRect(layout::ToPixels(line)));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter(this).fillRect(rect(), ToQColor(layout::kLineColor, palette()));
-    }
 };
 
 // Qt's keys in the terms of the press owner.
@@ -99,30 +63,6 @@ KeyStamp StampOf(const QKeyEvent& key) {
     return {static_cast<std::uint32_t>(key.key()), static_cast<InputTime>(key.timestamp())};
 }
 
-template <typename Widget>
-Widget* Place(Widget* widget, const layout::Control& control) {
-    widget->setObjectName(NameOf(control.name));
-    widget->setGeometry(ToQRect(layout::ToPixels(control.twips)));
-    return widget;
-}
-
-// Labels draw their text from the top-left corner, without margins, in their
-// own font, in the look that reads in the player's colours.
-template <typename Label>
-Label* MakeLabel(Label* label, const layout::Control& control) {
-    // Named before its text is set: setting the text lets accessibility make
-    // the label's interface, which must know which control it is.
-    Place(label, control);
-    label->setText(ToQString(control.text));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(false);
-    label->setMargin(0);
-    label->setIndent(0);
-    label->setFont(ToQFont(control.font));
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -137,28 +77,18 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     KeepFixedSize(this);
     setAutoFillBackground(true);
 
-    // Created back to front: a later child is drawn over an earlier one.
-    image1_ = Place(new QLabel(this), layout::kImage1);
-    image1_->setPixmap(QPixmap(QStringLiteral(":/assets/banner.jpg")));
-    image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label2_ = MakeLabel(new StartLabel(this), layout::kLabel2);
+    // Made back to front, as the table stacks them; the focus in its tab
+    // order, the news box first.
+    const Form1Widgets made = MakeForm1Widgets(this);
+    image1_ = made.image1;
+    label2_ = made.label2;
+    line1_ = made.line1;
+    line2_ = made.line2;
+    label1_ = made.label1;
+    text1_ = made.text1;
     label2_->SetKeyHandler([this](const QKeyEvent& key) {
         return press_ && press_->FocusedKeyDown(StartKeyOf(key), ModifiersOf(key), key.isAutoRepeat(), StampOf(key));
     });
-    line1_ = new LineWidget(layout::kLine1, this);
-    line2_ = new LineWidget(layout::kLine2, this);
-    label1_ = MakeLabel(new SchemeLabel(layout::kLabel1, this), layout::kLabel1);
-
-    text1_ = Place(new QPlainTextEdit(this), layout::kText1);
-    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text1_->setTabChangesFocus(true);
-    // The first in the tab order, so it has the focus when first shown;
-    // "Start" follows it. Its access key presses it from anywhere.
-    text1_->setFocus();
-    setTabOrder(text1_, label2_);
     // Alt shows the access key, as Windows shows it; Alt and a character
     // reach the press owner, which tells Start's access key.
     text1_->installEventFilter(this);
@@ -167,16 +97,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     ApplyColours();
     new PaletteWatcher(this, [this] { ApplyColours(); });
 
-    // What assistive technology is told, from the layout table.
-    for (const layout::Control* control : layout::kAccessibleControls) {
-        auto* widget = findChild<QWidget*>(NameOf(control->name), Qt::FindDirectChildrenOnly);
-        widget->setAccessibleName(ToQString(control->accessible.name));
-        widget->setAccessibleDescription(ToQString(control->accessible.description));
-        // A heading labels its control (a label without "&" has no shortcut).
-        if (auto* label = qobject_cast<QLabel*>(widget); label && !control->accessible.labels.empty()) {
-            label->setBuddy(findChild<QWidget*>(NameOf(control->accessible.labels), Qt::FindDirectChildrenOnly));
-        }
-    }
 }
 
 Form1::~Form1() = default;

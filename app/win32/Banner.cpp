@@ -1,6 +1,7 @@
 #include "Banner.h"
 
 #include "AppError.h"
+#include "WideResources.h"
 #include "resource.h"
 
 #include <cstring>
@@ -16,7 +17,7 @@ namespace {
 }  // namespace
 
 Banner::Banner(HINSTANCE instance) {
-    const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_BANNER), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_BANNER), kRawData);
     const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     const DWORD size = found ? SizeofResource(instance, found) : 0;

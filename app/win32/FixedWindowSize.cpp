@@ -88,16 +88,19 @@ LRESULT CALLBACK OnDialogActivated(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-HHOOK dialogHook = nullptr;  // the user-interface thread's
+thread_local HHOOK dialogHook = nullptr;
 
 }  // namespace
 
-void FixedWindowSize::KeepDialogsOfThisThread(bool keep) {
-    if (keep && !dialogHook) dialogHook = SetWindowsHookExW(WH_CBT, &OnDialogActivated, nullptr, GetCurrentThreadId());
-    if (!keep && dialogHook) {
-        UnhookWindowsHookEx(dialogHook);
-        dialogHook = nullptr;
-    }
+FixedWindowSize::DialogsKept::DialogsKept()
+    : hook_(dialogHook ? nullptr : SetWindowsHookExW(WH_CBT, &OnDialogActivated, nullptr, GetCurrentThreadId())) {
+    if (hook_) dialogHook = hook_;
+}
+
+FixedWindowSize::DialogsKept::~DialogsKept() {
+    if (!hook_) return;
+    UnhookWindowsHookEx(hook_);
+    dialogHook = nullptr;
 }
 
 }  // namespace velk::win32

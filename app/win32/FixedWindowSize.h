@@ -22,9 +22,21 @@ public:
     // *result), false when the window handles it as it would anyway.
     bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) const;
 
-    // Keeps a message box (or any dialog) of the calling thread at its
-    // size from the time it is first activated until it is destroyed.
-    static void KeepDialogsOfThisThread(bool keep);
+    // While it lives, each message box (or any dialog) of the calling
+    // thread is kept at its size from its first activation until it is
+    // destroyed. Windows never sizes a message box; Wine (8.0, Debian 12's)
+    // lets an X window manager maximize it or make it full screen. Nested
+    // guards keep the hook of the outermost.
+    class DialogsKept {
+    public:
+        DialogsKept();
+        ~DialogsKept();
+        DialogsKept(const DialogsKept&) = delete;
+        DialogsKept& operator=(const DialogsKept&) = delete;
+
+    private:
+        HHOOK hook_;
+    };
 
 private:
     bool Holding() const { return !suspended_ && own_.cx > 0; }

@@ -4,6 +4,7 @@
 
 #include "AppError.h"
 #include "Form1Layout.h"
+#include "WideResources.h"
 #include "WindowsError.h"
 #include "resource.h"
 
@@ -32,7 +33,7 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APPLICATION_ICON), IMAGE_ICON,
                                                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                                         LR_SHARED));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorW(nullptr, kArrowCursor);
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);  // fails harmlessly once it is registered
 }

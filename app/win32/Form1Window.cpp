@@ -1,25 +1,19 @@
-// The main window's behaviour: its messages and its painting.
+// The main window's behaviour: its messages and its keys.
 #include "Form1Window.h"
 
 #include "Form1Layout.h"
 #include "HitTest.h"
+#include "WideResources.h"
 
 #include <windowsx.h>
 
 namespace velk::win32 {
 namespace {
 
-COLORREF ToColorRef(const layout::Color& color) {
-    if (!color.isSystem) return RGB(color.red, color.green, color.blue);
-    return GetSysColor(static_cast<int>(color.system));
-}
-
-layout::Rgb8 SystemColour(layout::SystemColor color) {
-    const COLORREF value = GetSysColor(static_cast<int>(color));
-    return {GetRValue(value), GetGValue(value), GetBValue(value)};
-}
-
-RECT ToRect(const layout::PixelRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
+// The window's two focus stops, which Tab and Shift+Tab lead between, are
+// the table's tab order.
+static_assert(layout::kTabOrder.size() == 2 && layout::kTabOrder[0] == &layout::kText1 &&
+              layout::kTabOrder[1] == &layout::kLabel2);
 
 // The edit control wants CR LF; a news item may hold bare line feeds.
 std::wstring WithCrLf(const std::wstring& text) {
@@ -33,7 +27,7 @@ std::wstring WithCrLf(const std::wstring& text) {
     return out;
 }
 
-HCURSOR BusyCursor() { return LoadCursorW(nullptr, MAKEINTRESOURCEW(32650)); }  // IDC_APPSTARTING
+HCURSOR BusyCursor() { return LoadCursorW(nullptr, kBusyCursor); }
 
 }  // namespace
 
@@ -137,58 +131,6 @@ void Form1Window::SetBusy(bool busy) {
     const HWND under = WindowFromPoint(at);
     if (under == Handle() || under == text1_) SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
                                                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-}
-
-void Form1Window::TakeColours() {
-    startLook_ = layout::LookOf(layout::kLabel2, &SystemColour);
-    newsLook_ = layout::LookOf(layout::kLabel1, &SystemColour);
-}
-
-// Back to front, as the stacking order says; the news box, a child window,
-// is drawn by itself on top.
-void Form1Window::Paint(HDC dc) const {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    FillRect(dc, &client, background_.get());
-
-    const layout::PixelRect image = layout::ToPixels(layout::kImage1.twips, scale_);
-    banner_.Draw(dc, image.left, image.top);
-
-    SetBkMode(dc, TRANSPARENT);
-    // A label's access key is underlined only while the window's UI state
-    // shows access keys; otherwise its text is drawn as it is.
-    auto drawLabel = [&](const layout::Control& label, const layout::LabelLook& look, HFONT font) {
-        RECT rect = ToRect(layout::ToPixels(label.twips, scale_));
-        if (look.filled) {
-            const OwnedBrush fill(CreateSolidBrush(ToColorRef(look.fill)));
-            FillRect(dc, &rect, fill.get());
-        }
-        const HGDIOBJ previous = SelectObject(dc, font);
-        SetTextColor(dc, ToColorRef(look.text));
-        std::wstring text(label.text);
-        UINT format = DT_LEFT | DT_TOP | DT_NOPREFIX;
-        const std::size_t key = layout::AccessKeyIndex(label);
-        if (key != std::wstring::npos && !(hiddenCues_ & UISF_HIDEACCEL)) {
-            text.insert(key, 1, L'&');
-            format = DT_LEFT | DT_TOP;
-        }
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
-        SelectObject(dc, previous);
-    };
-    auto drawLine = [&](const layout::Line& line) {
-        const RECT rect = ToRect(layout::ToPixels(line, scale_));
-        FillRect(dc, &rect, GetSysColorBrush(static_cast<int>(layout::kLineColor.system)));
-    };
-    drawLabel(layout::kLabel2, startLook_, startFont_.get());
-    drawLine(layout::kLine1);
-    drawLine(layout::kLine2);
-    drawLabel(layout::kLabel1, newsLook_, uiFont_.get());
-    if (startFocused_ && GetFocus() == Handle() && !(hiddenCues_ & UISF_HIDEFOCUS)) {
-        const RECT start = ToRect(layout::ToPixels(layout::kLabel2.twips, scale_));
-        SetTextColor(dc, RGB(0, 0, 0));  // DrawFocusRect inverts; these make it visible on any picture
-        SetBkColor(dc, RGB(255, 255, 255));
-        DrawFocusRect(dc, &start);
-    }
 }
 
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

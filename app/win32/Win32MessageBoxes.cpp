@@ -36,9 +36,10 @@ void Win32MessageBoxes::Show(const std::wstring& text, MessageIcon icon) {
         waiting = &work;
         timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &RunWaitingWork);
     }
-    FixedWindowSize::KeepDialogsOfThisThread(true);
-    MessageBoxW(owner_, text.c_str(), kApplicationTitle, style);
-    FixedWindowSize::KeepDialogsOfThisThread(false);
+    {
+        const FixedWindowSize::DialogsKept kept;
+        MessageBoxW(owner_, text.c_str(), kApplicationTitle, style);
+    }
     if (timer) KillTimer(nullptr, timer);
     waiting = nullptr;
     work.Run();  // if the box was dismissed before it could run
