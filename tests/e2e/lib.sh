@@ -107,6 +107,29 @@ one_press_per_intent() {
     check "two clicks 1 s apart start two" starts_after 2 click 1 sleep 1 click 1
 }
 
+# dismiss_welcome [SECONDS]: waits for the starter's first box (titled
+# Project1), 20 s by default, and closes it with Return.
+dismiss_welcome() {
+    local box
+    box=$(wait_for_window '^Project1$' "${1:-20}") && dismiss_box "$box"
+}
+
+# legacy_title NAME LOCALE TITLE_BYTES TITLE: a title saved in the legacy
+# code page of the player's language is the window's caption, with only LANG
+# telling the locale (as on a player's desktop), through RUNNER.
+legacy_title() {
+    local runner=("${RUNNER[@]}") window
+    game_folder "$1" $'localhost,800\r\n'"$3"$'\r\nnews\r\n'
+    RUNNER=(env -u LC_ALL -u LC_CTYPE "LANG=$2" "${runner[@]}")
+    launch "$work/$1"
+    RUNNER=("${runner[@]}")
+    dismiss_welcome 60 || true
+    window=$(wait_for_window "^$4\$" 30) || window=$(wait_for_window '.' 5) || window=
+    check "$1: under $2 the caption reads \"$4\"" test "$(xdotool getwindowname "$window" 2>/dev/null)" = "$4"
+    kill "$starter_pid" 2>/dev/null || true
+    end_starter
+}
+
 # launch FOLDER: starts the starter copied into FOLDER, bounded to a minute,
 # through the commands in RUNNER if any (e.g. wine).
 RUNNER=()

@@ -34,7 +34,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 folder="$work/Velk Game"
 game_folder "Velk Game" $'localhost,7004\r\nSpoken Realm\r\nnews\r\n'
 launch "$folder"
-box=$(wait_for_window '^Project1$' 20) && dismiss_box "$box" || true
+dismiss_welcome || true
 window=$(wait_for_window '^Spoken Realm$' 20) || window=
 check "the window appears" test -n "$window"
 

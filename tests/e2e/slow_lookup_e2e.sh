@@ -57,7 +57,7 @@ settings slow.velk.test 7101
 started() { clients_started "$folder"; }
 
 launch "$folder"
-box=$(wait_for_window '^Project1$' 60) && dismiss_box "$box" || true
+dismiss_welcome 60 || true
 window=$(wait_for_window '^Slow Realm$' 30) || window=
 check "the window appears" test -n "$window"
 [ -n "$window" ] || { finish; exit 1; }

@@ -18,7 +18,7 @@ wait_for_start() { wait_until 10 clients_at_least "$folder" "$1"; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 launch "$folder"
-box=$(wait_for_window '^Project1$' 20) && dismiss_box "$box" || true
+dismiss_welcome || true
 window=$(wait_for_window '^Click Test$' 20) || window=
 check "the window appears" test -n "$window"
 check "and is drawn" wait_until 20 window_drawn "$window"

@@ -86,7 +86,7 @@ for name in Hilight HilightText ButtonText ButtonFace WindowText Window; do
 done
 set_colours "Hilight=26 235 255" "HilightText=0 0 0" "ButtonText=255 255 255" "ButtonFace=0 0 0" "WindowText=255 255 255" "Window=0 0 0"
 launch "$folder"
-box=$(wait_for_window '^Project1$' 60) && dismiss_box "$box" || true
+dismiss_welcome 60 || true
 if window=$(wait_for_window '^Wine Test' 30); then
     eval "$(xdotool getwindowgeometry --shell "$window")"
     shot="$shots/win32-window-high-contrast.png"
@@ -103,18 +103,6 @@ set_colours "${original_colours[@]}"
 
 # Titles saved in the ANSI code page of the player's language, read under
 # that locale as Windows (and Wine) read 8-bit text.
-legacy_title() {  # legacy_title NAME LOCALE TITLE_BYTES TITLE
-    game_folder "$1" $'localhost,800\r\n'"$3"$'\r\nnews\r\n'
-    RUNNER=(env -u LC_ALL -u LC_CTYPE "LANG=$2" wine)
-    launch "$work/$1"
-    RUNNER=(wine)
-    local box window
-    box=$(wait_for_window '^Project1$' 60) && dismiss_box "$box" || true
-    window=$(wait_for_window "^$4\$" 30) || window=$(wait_for_window '.' 5) || window=
-    check "$1: under $2 the caption reads \"$4\"" test "$(xdotool getwindowname "$window" 2>/dev/null)" = "$4"
-    kill "$starter_pid" 2>/dev/null || true
-    end_starter
-}
 legacy_title Cyrillic ru_RU.UTF-8 $'\xd1\xe5\xf0\xe2\xe5\xf0 \xc2\xe5\xeb\xfc\xec\xe0\xf0\xea' "Сервер Вельмарк"
 legacy_title Japanese ja_JP.UTF-8 $'\x93\xfa\x96\x7b\x8c\xea\x83\x54\x81\x5b\x83\x6f\x81\x5b' "日本語サーバー"
 
@@ -130,7 +118,7 @@ cp "$loader" "$long/"
 printf 'localhost,7005\r\nDeep Folder\r\nnews\r\n' >"$long/config.ini"
 check "the long folder's Windows path has 300 characters" test $((${#long} + 2)) -eq 300
 launch "$long"
-box=$(wait_for_window '^Project1$' 60) && dismiss_box "$box" || true
+dismiss_welcome 60 || true
 check "in a folder 300 characters deep, the starter reads its settings" wait_for_window '^Deep Folder$' 30
 kill "$starter_pid" 2>/dev/null || true
 end_starter

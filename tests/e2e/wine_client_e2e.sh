@@ -22,7 +22,7 @@ trap 'cleanup; end_wine' EXIT
 open_window() {
     launch "$1"
     local box
-    box=$(wait_for_window '^Project1$' 20) && dismiss_box "$box" || true
+    dismiss_welcome || true
     window=$(wait_for_window "^$2\$" 20) || window=
     check "the window of $2 appears" test -n "$window"
     # A window just mapped may not take input yet.

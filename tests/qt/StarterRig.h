@@ -12,6 +12,9 @@
 
 #include <QTest>
 
+#include <chrono>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 namespace velk::qt::test {
@@ -30,6 +33,25 @@ public:
 
 private:
     test::EventLog& log_;
+};
+
+// Counts a widget's paints; each takes `delayMs` more, as on a slow or
+// loaded machine.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(int& paints, int delayMs = 0) : paints_(paints), delayMs_(delayMs) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Paint) return false;
+        ++paints_;
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs_));
+        return false;
+    }
+
+private:
+    int& paints_;
+    int delayMs_;
 };
 
 // A starter on a temporary folder with fakes for the platform, all writing

@@ -6,6 +6,11 @@
 # after a change to the prefix's registry. end_wine: ends them.
 use_wine_prefix() {
     export WINEPREFIX=$1
+    # Wine names files in the Unix locale's character set: with no locale at
+    # all (a fresh machine's bare environment) that is ASCII, and a folder
+    # such as "Velk Game Ü" cannot be made. A UTF-8 one then, unless one is
+    # chosen.
+    [ -n "${LC_ALL:-}${LC_CTYPE:-}${LANG:-}" ] || export LANG=C.UTF-8
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     end_wine
     if ! [ -f "$WINEPREFIX/.velk-ready" ]; then
