@@ -4,22 +4,24 @@ against the window's design: its size, the banner resampled to the scale
 (mean difference), the background strip and the separator at their scaled
 columns, and "Start" drawn in white on the banner.
 
-Usage: check_scaled_window.py SCREENSHOT BANNER_JPEG SCALE
+Usage: check_scaled_window.py SCREENSHOT BANNER_JPEG SCALE LAYOUT_RECTS
+(LAYOUT_RECTS: the tool that prints the layout's rectangles at a scale).
 Prints one line per check and exits non-zero if any fails. Needs ImageMagick.
 """
 import subprocess
 import sys
 
 
-def px(twips, scale):
-    """Twips to pixels at a scale, half a pixel rounding away from zero."""
-    value = twips * scale / 15
-    return -int(-value + 0.5) if value < 0 else int(value + 0.5)
-
-
-def rect(left, top, width, height, scale):
-    """A rectangle in twips to pixels, edge by edge: [left, right) x [top, bottom)."""
-    return px(left, scale), px(top, scale), px(left + width, scale), px(top + height, scale)
+def layout(tool, scale):
+    """The layout's rectangles at a scale, as its tool prints them: NAME ->
+    [left, right) x [top, bottom), and the client area's size."""
+    rects = {}
+    for line in subprocess.run([tool, str(scale)], check=True, capture_output=True, text=True).stdout.splitlines():
+        name, *numbers = line.split()
+        numbers = [int(n) for n in numbers]
+        rects[name] = tuple(numbers) if name == "client" else (
+            numbers[0], numbers[1], numbers[0] + numbers[2], numbers[1] + numbers[3])
+    return rects
 
 
 def rgb(path, size=None):
@@ -36,6 +38,7 @@ def rgb(path, size=None):
 
 def main():
     shot, banner_file, scale = sys.argv[1], sys.argv[2], float(sys.argv[3])
+    rects = layout(sys.argv[4], scale)
     failures = 0
 
     def check(what, ok):
@@ -44,20 +47,17 @@ def main():
         failures += 0 if ok else 1
 
     width, height, window = rgb(shot)
-    check("client area %dx%d at scale %g" % (width, height, scale),
-          (width, height) == (px(10635, scale), px(1875, scale)))
-    if (width, height) != (px(10635, scale), px(1875, scale)):
+    check("client area %dx%d at scale %g" % (width, height, scale), (width, height) == rects["client"])
+    if (width, height) != rects["client"]:
         return 1
 
     def at(x, y):
         i = 3 * (y * width + x)
         return tuple(window[i:i + 3])
 
-    b_left, _, b_right, b_bottom = rect(-360, 0, 8070, 1845, scale)
-    s_left, s_top, s_right, s_bottom = rect(1320, 720, 855, 375, scale)
-    line_x = px(7800, scale)
-    line_end = line_x + max(1, px(15, scale))
-    line_bottom = px(1800, scale)
+    b_left, _, b_right, b_bottom = rects["Image1"]
+    s_left, s_top, s_right, s_bottom = rects["Label2"]
+    line_x, _, line_end, line_bottom = rects["Line1"]
 
     bw, bh, banner = rgb(banner_file, (b_right - b_left, b_bottom))
     total = count = 0

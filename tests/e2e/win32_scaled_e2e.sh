@@ -5,13 +5,14 @@
 # one factor (check_scaled_window.py), and "Start" is clicked at the corners
 # of its scaled rectangle (each starts the client) and just outside them
 # (nothing). Keeps a screenshot of each scale.
-# Usage: win32_scaled_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe BANNER.jpg SCREENSHOT_DIR
+# Usage: win32_scaled_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe BANNER.jpg SCREENSHOT_DIR LAYOUT_RECTS
 set -euo pipefail
 prefix=$1
 loader=$2
 client=$3
 banner=$4
 shots=$5
+layout_rects=$6
 here=$(cd "$(dirname "$0")" && pwd)
 XVFB_SCREEN=1920x1080x24  # room for the window at 200 %
 source "$here/lib.sh"
@@ -21,8 +22,9 @@ mkdir -p "$shots"
 use_wine_prefix "$prefix"
 trap 'cleanup; end_wine' EXIT
 
-# px TWIPS DPI: twips to pixels at a dpi, half a pixel away from zero.
-px() { echo $(((($1 * $2 * 2) / (15 * 96) + ( $1 >= 0 ? 1 : -1 )) / 2)); }
+# rect NAME SCALE: the layout's "LEFT TOP WIDTH HEIGHT" (or "WIDTH HEIGHT"
+# of the client area) at a scale, as the layout rounds it.
+rect() { "$layout_rects" "$2" | awk -v name="$1" '$1 == name { $1 = ""; print substr($0, 2) }'; }
 
 for dpi in 120 144 192; do
     scale=$(awk "BEGIN { print $dpi / 96 }")
@@ -34,29 +36,28 @@ for dpi in 120 144 192; do
     folder="$work/Velk $percent"
     game_folder "Velk $percent" $'localhost,7001\r\nScaled '"$percent"$'\r\nnews\r\n'
     launch "$folder"
-    box=$(wait_for_window '^Project1$' 60) || box=
-    [ -n "$box" ] && dismiss_box "$box" || true
+    dismiss_welcome 60 || true
     window=$(wait_for_window "^Scaled $percent\$" 30) || window=
     check "$percent %: the window appears" test -n "$window"
     [ -n "$window" ] || continue
 
     # Wine draws the frame inside the X window: find the client area in it.
-    width=$(px 10635 "$dpi")
-    height=$(px 1875 "$dpi")
+    read -r width height < <(rect client "$scale")
     eval "$(xdotool getwindowgeometry --shell "$window")"
     border=$(((WIDTH - width) / 2))
     top=$((HEIGHT - height - border))
     check "$percent %: a ${width}x${height} client area fits its frame (window ${WIDTH}x${HEIGHT})" \
         test "$border" -ge 0 -a $(((WIDTH - width) % 2)) -eq 0 -a "$top" -gt "$border"
-    sleep 1
+    read -r banner_left _ banner_width _ < <(rect Image1 "$scale")
+    wait_until 20 window_drawn "$window" "$border" "$top" $((banner_left + banner_width + 1)) || true
     shot="$shots/win32-window-$percent.png"
     import -window "$window" -crop "${width}x${height}+$border+$top" +repage "$shot"
-    check "$percent %: the pixels follow the design at this scale" "$here/check_scaled_window.py" "$shot" "$banner" "$scale"
+    check "$percent %: the pixels follow the design at this scale" \
+        "$here/check_scaled_window.py" "$shot" "$banner" "$scale" "$layout_rects"
 
-    left=$(px 1320 "$dpi")
-    top_=$(px 720 "$dpi")
-    right=$(($(px 2175 "$dpi") - 1))
-    bottom=$(($(px 1095 "$dpi") - 1))
+    read -r left top_ right bottom < <(rect Label2 "$scale")
+    right=$((left + right - 1))
+    bottom=$((top_ + bottom - 1))
     click() { xdotool mousemove --window "$window" $((border + $1)) $((top + $2)) click 1; }
     expected=0
     # Each corner after a click just outside Start, so that no two clicks on
