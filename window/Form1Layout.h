@@ -185,6 +185,13 @@ constexpr std::size_t AccessKeyIndex(const Control& control) {
 }
 static_assert(AccessKeyIndex(kLabel2) == 0, "the S of \"Start\"");
 
+// Role names for readers: what each control is to a player. The design's
+// own names stay the table's.
+inline constexpr const Control& kNewsBox = kText1;
+inline constexpr const Control& kNewsHeading = kLabel1;
+inline constexpr const Control& kStart = kLabel2;
+inline constexpr const Control& kBanner = kImage1;
+
 // The controls assistive technology is shown, in reading order: the banner
 // with "Start" on it, then the news column. The lines are not among them.
 inline constexpr std::array<const Control*, 4> kAccessibleControls{&kImage1, &kLabel2, &kLabel1, &kText1};
@@ -217,6 +224,11 @@ constexpr PixelRect ToPixels(const Line& line, double scale = 1.0) {
 inline constexpr Color kLineColor = System(SystemColor::WindowText);
 inline constexpr Line kLine1{"Line1", 7800, 0, 7800, 1800};    // the separator, x 520, y 0 to 119
 inline constexpr Line kLine2{"Line2", 7800, 240, 10680, 240};  // under "News", x 520 to the edge
+
+// The separator between the banner and the news column, and the rule under
+// the news heading.
+inline constexpr const Line& kSeparator = kLine1;
+inline constexpr const Line& kHeadingRule = kLine2;
 
 // ---- Stacking --------------------------------------------------------------
 

@@ -80,19 +80,19 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     // Made back to front, as the table stacks them; the focus in its tab
     // order, the news box first.
     const Form1Widgets made = MakeForm1Widgets(this);
-    image1_ = made.image1;
-    label2_ = made.label2;
-    line1_ = made.line1;
-    line2_ = made.line2;
-    label1_ = made.label1;
-    text1_ = made.text1;
-    label2_->SetKeyHandler([this](const QKeyEvent& key) {
+    banner_ = made.image1;
+    start_ = made.label2;
+    separator_ = made.line1;
+    headingRule_ = made.line2;
+    newsHeading_ = made.label1;
+    newsBox_ = made.text1;
+    start_->SetKeyHandler([this](const QKeyEvent& key) {
         return press_ && press_->FocusedKeyDown(StartKeyOf(key), ModifiersOf(key), key.isAutoRepeat(), StampOf(key));
     });
     // Alt shows the access key, as Windows shows it; Alt and a character
     // reach the press owner, which tells Start's access key.
-    text1_->installEventFilter(this);
-    label2_->installEventFilter(this);
+    newsBox_->installEventFilter(this);
+    start_->installEventFilter(this);
 
     ApplyColours();
     new PaletteWatcher(this, [this] { ApplyColours(); });
@@ -108,8 +108,8 @@ void Form1::ApplyColours() {
     QPalette colours = QApplication::palette(this);
     colours.setColor(QPalette::Window, ToQColor(layout::kBackground, colours));
     setPalette(colours);
-    label2_->update();
-    label1_->update();
+    start_->update();
+    newsHeading_->update();
 }
 
 // The scheme changes while the window is open: a player switching between
@@ -130,7 +130,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease && press_) press_->KeyUp(StampOf(static_cast<const QKeyEvent&>(*event)));
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (key.key() == Qt::Key_Alt) label2_->ShowAccessKey();
+        if (key.key() == Qt::Key_Alt) start_->ShowAccessKey();
         if (key.key() > 0 && key.key() <= 0xFFFF && press_ &&
             press_->AccessKeyDown(static_cast<wchar_t>(key.key()), ModifiersOf(key), key.isAutoRepeat(), StampOf(key))) {
             return true;
@@ -168,12 +168,12 @@ void Form1::SetBusy(bool busy) {
         inputHold_ = std::make_unique<InputHold>([this](const QMouseEvent& event) { PointerDown(event); });
         window->installEventFilter(inputHold_.get());
         setCursor(Qt::BusyCursor);
-        text1_->viewport()->setCursor(Qt::BusyCursor);
+        newsBox_->viewport()->setCursor(Qt::BusyCursor);
     } else if (!busy && inputHold_) {
         window->removeEventFilter(inputHold_.get());
         inputHold_.reset();
         unsetCursor();
-        text1_->viewport()->setCursor(Qt::IBeamCursor);
+        newsBox_->viewport()->setCursor(Qt::IBeamCursor);
     }
 }
 
@@ -216,6 +216,6 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::SetCaption(const std::wstring& caption) { setWindowTitle(QString::fromStdWString(caption)); }
 
-void Form1::SetNewsText(const std::wstring& news) { text1_->setPlainText(QString::fromStdWString(news)); }
+void Form1::SetNewsText(const std::wstring& news) { newsBox_->setPlainText(QString::fromStdWString(news)); }
 
 }  // namespace velk::qt

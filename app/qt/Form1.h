@@ -37,12 +37,12 @@ public:
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;
 
-    QPlainTextEdit* Text1() const { return text1_; }
-    QLabel* Label1() const { return label1_; }
-    StartLabel* Label2() const { return label2_; }
-    QWidget* Line1() const { return line1_; }
-    QWidget* Line2() const { return line2_; }
-    QLabel* Image1() const { return image1_; }
+    QPlainTextEdit* Text1() const { return newsBox_; }
+    QLabel* Label1() const { return newsHeading_; }
+    StartLabel* Label2() const { return start_; }
+    QWidget* Line1() const { return separator_; }
+    QWidget* Line2() const { return headingRule_; }
+    QLabel* Image1() const { return banner_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -61,12 +61,12 @@ private:
     StartPress* press_ = nullptr;
     bool applyingColours_ = false;
     std::unique_ptr<QObject> inputHold_;
-    QLabel* image1_;
-    StartLabel* label2_;
-    QWidget* line1_;
-    QWidget* line2_;
-    QLabel* label1_;
-    QPlainTextEdit* text1_;
+    QLabel* banner_;
+    StartLabel* start_;
+    QWidget* separator_;
+    QWidget* headingRule_;
+    QLabel* newsHeading_;
+    QPlainTextEdit* newsBox_;
 };
 
 }  // namespace velk::qt

@@ -27,7 +27,7 @@ private:
 
 }  // namespace
 
-Form1Accessibility::Form1Accessibility(ClientSide side) {
+Form1Accessibility::Form1Accessibility(WindowAreaSide side) {
     const HWND window = side.window;
     const HWND newsBox = side.newsBox;
     const Oleacc& oleacc = Oleacc::Get();
@@ -44,7 +44,7 @@ Form1Accessibility::Form1Accessibility(ClientSide side) {
         return;
     }
     newsBox_ = new NewsBoxAccessible(standardNewsBox);
-    client_ = MakeClientAccessible(standardClient, newsBox_, std::move(side));
+    client_ = MakeWindowAreaAccessible(standardClient, newsBox_, std::move(side));
 }
 
 Form1Accessibility::~Form1Accessibility() {

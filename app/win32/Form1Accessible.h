@@ -5,7 +5,7 @@
 // object, named after its heading. The lines are not exposed.
 #pragma once
 
-#include "ClientAccessible.h"
+#include "WindowAreaAccessible.h"
 
 #include <windows.h>
 
@@ -13,7 +13,7 @@ namespace velk::win32 {
 
 class Form1Accessibility {
 public:
-    explicit Form1Accessibility(ClientSide side);
+    explicit Form1Accessibility(WindowAreaSide side);
     ~Form1Accessibility();
     Form1Accessibility(const Form1Accessibility&) = delete;
     Form1Accessibility& operator=(const Form1Accessibility&) = delete;

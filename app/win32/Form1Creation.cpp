@@ -81,27 +81,27 @@ Form1Window::Form1Window(HINSTANCE instance, DpiSource dpiOf)
                          nullptr, nullptr, instance, this)) {
         throw AppError(L"Cannot create the main window: " + WindowsErrorText(GetLastError()) + L".");
     }
-    text1_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+    newsBox_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
                              0, 0, Handle(), nullptr, instance, nullptr);
-    if (!text1_) throw AppError(L"Cannot create the news box: " + WindowsErrorText(GetLastError()) + L".");
+    if (!newsBox_) throw AppError(L"Cannot create the news box: " + WindowsErrorText(GetLastError()) + L".");
     FitToDpi(dpiOf_(Handle()), nullptr);
     TakeColours();
 
     // The news box answers assistive technology through the window's object
     // for it; everything else it does stays the EDIT control's own.
     accessibility_ = std::make_unique<Form1Accessibility>(
-        ClientSide{Handle(), text1_, [this] { return scale_; }, [this] { PostMessageW(Handle(), kPressStartMessage, 0, 0); },
+        WindowAreaSide{Handle(), newsBox_, [this] { return scale_; }, [this] { PostMessageW(Handle(), kPressStartMessage, 0, 0); },
                    [this] { return startFocused_; }});
-    SetPropW(text1_, kOwnerProperty, this);
+    SetPropW(newsBox_, kOwnerProperty, this);
     newsBoxProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1Window::NewsBoxProc)));
+        SetWindowLongPtrW(newsBox_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1Window::NewsBoxProc)));
 }
 
 Form1Window::~Form1Window() {
-    if (text1_ && newsBoxProc_) {
-        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(newsBoxProc_));
-        RemovePropW(text1_, kOwnerProperty);
+    if (newsBox_ && newsBoxProc_) {
+        SetWindowLongPtrW(newsBox_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(newsBoxProc_));
+        RemovePropW(newsBox_, kOwnerProperty);
     }
     window_.reset();
 }
@@ -157,10 +157,10 @@ void Form1Window::FitToDpi(UINT dpi, const POINT* at) {
 // font is handed to the news box before the old one goes.
 void Form1Window::ApplyDpi(UINT dpi) {
     scale_ = dpi / 96.0;
-    const layout::PixelRect image = layout::ToPixels(layout::kImage1.twips, scale_);
+    const layout::PixelRect image = layout::ToPixels(layout::kBanner.twips, scale_);
     banner_.ScaleTo(image.width, image.height);
 
-    const layout::Font& start = layout::kLabel2.font;
+    const layout::Font& start = layout::kStart.font;
     const std::wstring face(start.face);
     startFont_.reset(CreateFontW(-layout::PointsToPixels(start.points, scale_), 0, 0, 0, start.weight, FALSE, FALSE,
                                  FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
@@ -173,9 +173,9 @@ void Form1Window::ApplyDpi(UINT dpi) {
     metrics.lfMessageFont.lfHeight = static_cast<LONG>(metrics.lfMessageFont.lfHeight * scale_ * 96.0 / dpiOf_(nullptr));
     OwnedFont uiFont(CreateFontIndirectW(&metrics.lfMessageFont));
 
-    const layout::PixelRect box = layout::ToPixels(layout::kText1.twips, scale_);
-    MoveWindow(text1_, box.left, box.top, box.width, box.height, TRUE);
-    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont.get()), TRUE);
+    const layout::PixelRect box = layout::ToPixels(layout::kNewsBox.twips, scale_);
+    MoveWindow(newsBox_, box.left, box.top, box.width, box.height, TRUE);
+    SendMessageW(newsBox_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont.get()), TRUE);
     uiFont_ = std::move(uiFont);
     InvalidateRect(Handle(), nullptr, TRUE);
 }

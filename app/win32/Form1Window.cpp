@@ -12,8 +12,8 @@ namespace {
 
 // The window's two focus stops, which Tab and Shift+Tab lead between, are
 // the table's tab order.
-static_assert(layout::kTabOrder.size() == 2 && layout::kTabOrder[0] == &layout::kText1 &&
-              layout::kTabOrder[1] == &layout::kLabel2);
+static_assert(layout::kTabOrder.size() == 2 && layout::kTabOrder[0] == &layout::kNewsBox &&
+              layout::kTabOrder[1] == &layout::kStart);
 
 // The edit control wants CR LF; a news item may hold bare line feeds.
 std::wstring WithCrLf(const std::wstring& text) {
@@ -33,7 +33,7 @@ HCURSOR BusyCursor() { return LoadCursorW(nullptr, kBusyCursor); }
 
 void Form1Window::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }
 
-void Form1Window::SetNewsText(const std::wstring& news) { SetWindowTextW(text1_, WithCrLf(news).c_str()); }
+void Form1Window::SetNewsText(const std::wstring& news) { SetWindowTextW(newsBox_, WithCrLf(news).c_str()); }
 
 void Form1Window::PressStart() {
     if (press_) press_->Press();
@@ -42,7 +42,7 @@ void Form1Window::PressStart() {
 void Form1Window::Show(int showCommand) {
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
-    SetFocus(text1_);
+    SetFocus(newsBox_);
 }
 
 void Form1Window::FocusStart() {
@@ -54,7 +54,7 @@ void Form1Window::FocusStart() {
 
 void Form1Window::FocusNewsBox() {
     startFocused_ = false;
-    SetFocus(text1_);
+    SetFocus(newsBox_);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -129,7 +129,7 @@ void Form1Window::SetBusy(bool busy) {
     POINT at{};
     if (!GetCursorPos(&at)) return;
     const HWND under = WindowFromPoint(at);
-    if (under == Handle() || under == text1_) SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+    if (under == Handle() || under == newsBox_) SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
                                                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
@@ -145,7 +145,7 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
         // Gone: nothing may reach the owner through it any more.
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         (void)self->window_.release();
-        self->text1_ = nullptr;
+        self->newsBox_ = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
     return self->Handle(message, wParam, lParam);
@@ -205,7 +205,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(startFocused_ ? window : text1_);
+        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(startFocused_ ? window : newsBox_);
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -235,7 +235,7 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_THEMECHANGED:
         // The player's colours changed: the news box, a child, is told only
         // through its window; the labels take the look that reads now.
-        SendMessageW(text1_, message, wParam, lParam);
+        SendMessageW(newsBox_, message, wParam, lParam);
         TakeColours();
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         return 0;

@@ -93,7 +93,7 @@ private:
     // Its own size, whatever a window manager asks for.
     FixedWindowSize fixedSize_;
     layout::LabelLook startLook_{};
-    layout::LabelLook newsLook_{};
+    layout::LabelLook headingLook_{};
     bool busy_ = false;
     bool startFocused_ = false;
     // The cues a mouse player never sees, hidden until the keyboard is used.
@@ -103,7 +103,7 @@ private:
     WNDPROC newsBoxProc_ = nullptr;
     // Last, so that it goes first: nothing it calls back is gone yet.
     OwnedWindow window_;
-    HWND text1_ = nullptr;  // a child, destroyed with the window
+    HWND newsBox_ = nullptr;  // a child, destroyed with the window
 };
 
 }  // namespace velk::win32

@@ -4,7 +4,7 @@
 // focus rectangle and the access key's underline show only once a key asks
 // for them: a mouse player's window keeps every pixel.
 #include "Form1Layout.h"
-#include "ClientPixels.h"
+#include "WindowPixels.h"
 #include "Form1Window.h"
 #include "support/Fakes.h"
 #include "support/KeyRows.h"
@@ -83,7 +83,7 @@ protected:
         SetFocus(NewsBox());
     }
     HWND NewsBox() const { return FindWindowExW(form_.Handle(), nullptr, L"EDIT", nullptr); }
-    test::ClientPixels Pixels() const { return test::ClientPixels(form_.Handle()); }
+    test::WindowPixels Pixels() const { return test::WindowPixels(form_.Handle()); }
 
     Form1Window form_{GetModuleHandleW(nullptr)};
     int presses_ = 0;
@@ -117,7 +117,7 @@ TEST_F(Form1WindowKeys, TabTypesNoTabAndReturnALineInTheNewsBox) {
 // A key that presses Start while the button is down on it ends that click
 // and the pointer's capture: the next click anywhere is not eaten.
 TEST_F(Form1WindowKeys, AKeyPressEndsTheCaptureOfAClickBegunOnStart) {
-    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
     SendMessageW(form_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.left + 5, start.top + 5));
     ASSERT_EQ(GetCapture(), form_.Handle());
     Type(kAltS);
@@ -127,7 +127,7 @@ TEST_F(Form1WindowKeys, AKeyPressEndsTheCaptureOfAClickBegunOnStart) {
 
 TEST_F(Form1WindowKeys, ShowTheCuesOnlyOnceAKeyAsksForThem) {
     const auto asShown = Pixels();
-    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
     SendMessageW(form_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.left + 5, start.top + 5));
     SendMessageW(form_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(start.left + 5, start.top + 5));
     ASSERT_EQ(presses_, 1);

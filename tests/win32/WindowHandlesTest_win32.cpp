@@ -157,7 +157,7 @@ TEST(Form1WindowWhileALookupWaits, PaintsTakesNoInputAndClosesAfterTheStart) {
     form.Show(SW_SHOWNORMAL);
     const HWND window = form.Handle();
     const HWND newsBox = FindWindowExW(window, nullptr, L"EDIT", nullptr);
-    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
     const LPARAM onStart = MAKELPARAM(start.left + 5, start.top + 5);
     bool busyPointer = false;
     bool painted = false;

@@ -3,7 +3,7 @@
 // there, draws everything at the new scale and hit-tests "Start" at it.
 #include "Form1Layout.h"
 #include "Form1Window.h"
-#include "ClientPixels.h"
+#include "WindowPixels.h"
 #include "Win32MessageBoxes.h"
 #include "support/ColourSchemes.h"
 #include "support/Fakes.h"
@@ -19,7 +19,7 @@
 namespace velk::win32 {
 namespace {
 
-using velk::test::ClientPixels;
+using velk::test::WindowPixels;
 
 int Difference(std::uint32_t a, std::uint32_t b) {
     int sum = 0;
@@ -54,7 +54,7 @@ protected:
 };
 
 TEST_F(Form1WindowDpi, TakesTheLayoutsSizeWhereTheSystemSuggests) {
-    ASSERT_EQ(ClientPixels(form_.Handle()).Width(), 709) << "the test prefix runs at 96 dpi";
+    ASSERT_EQ(WindowPixels(form_.Handle()).Width(), 709) << "the test prefix runs at 96 dpi";
     for (const UINT dpi : {192u, 120u, 144u, 96u}) {
         const double scale = dpi / 96.0;
         MoveToDpi(dpi, {40, 30, 40 + 3 * static_cast<int>(dpi), 30 + static_cast<int>(dpi)});
@@ -71,7 +71,7 @@ TEST_F(Form1WindowDpi, TakesTheLayoutsSizeWhereTheSystemSuggests) {
         RECT box{};
         GetWindowRect(newsBox, &box);
         MapWindowPoints(nullptr, form_.Handle(), reinterpret_cast<POINT*>(&box), 2);
-        const layout::PixelRect expected = layout::ToPixels(layout::kText1.twips, scale);
+        const layout::PixelRect expected = layout::ToPixels(layout::kNewsBox.twips, scale);
         EXPECT_EQ(box.left, expected.left) << "dpi " << dpi;
         EXPECT_EQ(box.top, expected.top) << "dpi " << dpi;
         EXPECT_EQ(box.right - box.left, expected.width) << "dpi " << dpi;
@@ -118,14 +118,14 @@ TEST(Win32MessageBox, KeepsItsOwnSizeWhateverAManagerAsks) {
 }
 
 TEST_F(Form1WindowDpi, DrawsEverythingAtTheNewScale) {
-    const ClientPixels before(form_.Handle());
+    const WindowPixels before(form_.Handle());
     MoveToDpi(192, {0, 0, 1500, 400});
-    const ClientPixels after(form_.Handle());
+    const WindowPixels after(form_.Handle());
     ASSERT_EQ(after.Width(), 1418);
 
     // The banner, doubled: each pixel of the unscaled one against the
     // resampled pixels in its place.
-    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
     long long difference = 0;
     long long pixels = 0;
     for (int y = 0; y < 123; ++y) {
@@ -137,7 +137,7 @@ TEST_F(Form1WindowDpi, DrawsEverythingAtTheNewScale) {
     }
     EXPECT_LT(static_cast<double>(difference) / static_cast<double>(pixels), 30.0) << "mean difference per pixel";
 
-    const layout::PixelRect line1 = layout::ToPixels(layout::kLine1, 2.0);
+    const layout::PixelRect line1 = layout::ToPixels(layout::kSeparator, 2.0);
     ASSERT_EQ(line1.left, 1040);
     for (const int y : {0, 100, 239}) {
         for (int x = 1028; x < 1040; ++x) EXPECT_EQ(after.At(x, y), kBackground) << x << "," << y;
@@ -145,7 +145,7 @@ TEST_F(Form1WindowDpi, DrawsEverythingAtTheNewScale) {
         EXPECT_NE(after.At(1027, y), kBackground) << "the banner's last column at y " << y;
     }
     int white = 0;
-    const layout::PixelRect scaledStart = layout::ToPixels(layout::kLabel2.twips, 2.0);
+    const layout::PixelRect scaledStart = layout::ToPixels(layout::kStart.twips, 2.0);
     for (int y = scaledStart.top; y < scaledStart.top + scaledStart.height; ++y) {
         for (int x = scaledStart.left; x < scaledStart.left + scaledStart.width; ++x) {
             white += after.At(x, y) == 0xFFFFFF;
@@ -156,7 +156,7 @@ TEST_F(Form1WindowDpi, DrawsEverythingAtTheNewScale) {
 
 TEST_F(Form1WindowDpi, HitTestsStartAtTheNewScale) {
     MoveToDpi(144, {0, 0, 1100, 300});
-    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips, 1.5);
+    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips, 1.5);
     const int right = start.left + start.width - 1;
     const int bottom = start.top + start.height - 1;
     const struct {
@@ -226,7 +226,7 @@ protected:
         }
         ASSERT_TRUE(SetSysColors(kCount, kIndexes, colours));
     }
-    static test::Pixels PixelsOf(const ClientPixels& pixels) {
+    static test::Pixels PixelsOf(const WindowPixels& pixels) {
         return [pixels](int x, int y) { return pixels.At(x, y); };
     }
     COLORREF original_[kCount]{};
@@ -234,16 +234,16 @@ protected:
 
 TEST_P(Form1WindowInScheme, DrawsEachLabelAsAFreshStartDoes) {
     Use(GetParam());
-    const ClientPixels fresh(Form1Window(GetModuleHandleW(nullptr)).Handle());
+    const WindowPixels fresh(Form1Window(GetModuleHandleW(nullptr)).Handle());
     test::ExpectDrawnIn(GetParam(), PixelsOf(fresh));
     for (const test::ColourScheme& before : {test::kColourSchemes[0], test::kColourSchemes[1]}) {
         SCOPED_TRACE(std::string("changed while open, from ") + before.name);
         Use(before);
         const Form1Window form(GetModuleHandleW(nullptr));
-        (void)ClientPixels(form.Handle());
+        (void)WindowPixels(form.Handle());
         Use(GetParam());
         SendMessageW(form.Handle(), WM_SYSCOLORCHANGE, 0, 0);
-        const ClientPixels window(form.Handle());
+        const WindowPixels window(form.Handle());
         test::ExpectSameLabels(PixelsOf(window), PixelsOf(fresh));
         test::ExpectDrawnIn(GetParam(), PixelsOf(window));
     }

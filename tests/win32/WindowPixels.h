@@ -10,9 +10,9 @@
 namespace velk::test {
 
 // The client area as the window draws it for WM_PRINTCLIENT.
-class ClientPixels {
+class WindowPixels {
 public:
-    explicit ClientPixels(HWND window) {
+    explicit WindowPixels(HWND window) {
         RECT client{};
         GetClientRect(window, &client);
         width_ = client.right;
@@ -33,7 +33,7 @@ public:
     }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    bool operator==(const ClientPixels&) const = default;
+    bool operator==(const WindowPixels&) const = default;
     // 0xRRGGBB
     std::uint32_t At(int x, int y) const {
         return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] &

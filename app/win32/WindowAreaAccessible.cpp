@@ -1,4 +1,4 @@
-#include "ClientAccessible.h"
+#include "WindowAreaAccessible.h"
 
 #include "Form1Layout.h"
 #include "HitTest.h"
@@ -42,14 +42,14 @@ long IdOf(const layout::Control& control) {
 
 // The client area: the table's controls as simple elements, but the news box,
 // which is an object of its own.
-class ClientAccessible final : public AccessibleBase {
+class WindowAreaAccessible final : public AccessibleBase {
 public:
-    ClientAccessible(IAccessible* standard, NewsBoxAccessible* news, ClientSide side)
+    WindowAreaAccessible(IAccessible* standard, NewsBoxAccessible* news, WindowAreaSide side)
         : window_(side.window), newsBox_(side.newsBox), standard_(standard), news_(news), scale_(std::move(side.scale)),
           press_(std::move(side.press)), startFocused_(std::move(side.startFocused)) {
         news_->AddRef();
     }
-    ~ClientAccessible() override {
+    ~WindowAreaAccessible() override {
         news_->Release();
         standard_->Release();
     }
@@ -69,7 +69,7 @@ public:
         *object = nullptr;
         const layout::Control* control = ControlOf(child);
         if (!control) return E_INVALIDARG;
-        if (control != &layout::kText1) return S_FALSE;  // a simple element
+        if (control != &layout::kNewsBox) return S_FALSE;  // a simple element
         return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(object));
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
@@ -90,7 +90,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         if (!connected_) return RPC_E_DISCONNECTED;
-        if (ControlOf(child) == &layout::kText1) return news_->get_accValue(Self(), value);
+        if (ControlOf(child) == &layout::kNewsBox) return news_->get_accValue(Self(), value);
         return DISP_E_MEMBERNOTFOUND;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
@@ -119,11 +119,11 @@ public:
         if (IsSelf(child)) return standard_->get_accState(child, state);
         const layout::Control* control = ControlOf(child);
         if (!control) return E_INVALIDARG;
-        if (control == &layout::kText1) return news_->get_accState(Self(), state);
+        if (control == &layout::kNewsBox) return news_->get_accState(Self(), state);
         VariantInit(state);
         state->vt = VT_I4;
         // "Start" takes the focus by the keyboard; the others are only read.
-        state->lVal = control != &layout::kLabel2 ? STATE_SYSTEM_READONLY
+        state->lVal = control != &layout::kStart ? STATE_SYSTEM_READONLY
                       : STATE_SYSTEM_FOCUSABLE | (StartHasFocus() ? STATE_SYSTEM_FOCUSED : 0);
         return S_OK;
     }
@@ -156,7 +156,7 @@ public:
         }
         if (focus != window_) return S_FALSE;
         child->vt = VT_I4;
-        child->lVal = StartHasFocus() ? IdOf(layout::kLabel2) : CHILDID_SELF;
+        child->lVal = StartHasFocus() ? IdOf(layout::kStart) : CHILDID_SELF;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
@@ -167,7 +167,7 @@ public:
         if (!connected_) return RPC_E_DISCONNECTED;
         if (!action) return E_POINTER;
         *action = nullptr;
-        if (ControlOf(child) != &layout::kLabel2) return DISP_E_MEMBERNOTFOUND;
+        if (ControlOf(child) != &layout::kStart) return DISP_E_MEMBERNOTFOUND;
         *action = ToBstr(layout::kPressAction);
         return S_OK;
     }
@@ -228,7 +228,7 @@ public:
         GetClientRect(window_, &client);
         if (!PtInRect(&client, at)) return S_FALSE;
         const layout::Control* control = layout::AccessibleControlAt(at.x, at.y, scale_());
-        if (control == &layout::kText1) {
+        if (control == &layout::kNewsBox) {
             child->vt = VT_DISPATCH;
             return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(&child->pdispVal));
         }
@@ -238,7 +238,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         if (!connected_) return RPC_E_DISCONNECTED;
-        if (ControlOf(child) != &layout::kLabel2) return DISP_E_MEMBERNOTFOUND;
+        if (ControlOf(child) != &layout::kStart) return DISP_E_MEMBERNOTFOUND;
         press_();
         return S_OK;
     }
@@ -259,10 +259,10 @@ private:
 
 }  // namespace
 
-AccessibleBase* MakeClientAccessible(IAccessible* standard, NewsBoxAccessible* news, ClientSide side) {
-    return new ClientAccessible(standard, news, std::move(side));
+AccessibleBase* MakeWindowAreaAccessible(IAccessible* standard, NewsBoxAccessible* news, WindowAreaSide side) {
+    return new WindowAreaAccessible(standard, news, std::move(side));
 }
 
-long StartChildId() { return IdOf(layout::kLabel2); }
+long StartChildId() { return IdOf(layout::kStart); }
 
 }  // namespace velk::win32

@@ -12,7 +12,7 @@
 namespace velk::win32 {
 
 // What the client area's object asks of its window.
-struct ClientSide {
+struct WindowAreaSide {
     HWND window;
     HWND newsBox;
     std::function<double()> scale;       // the window's current scale
@@ -22,7 +22,7 @@ struct ClientSide {
 
 // The object, with one reference for the caller. It takes over the reference
 // to `standard` (the window's standard client object) and adds one to `news`.
-AccessibleBase* MakeClientAccessible(IAccessible* standard, NewsBoxAccessible* news, ClientSide side);
+AccessibleBase* MakeWindowAreaAccessible(IAccessible* standard, NewsBoxAccessible* news, WindowAreaSide side);
 
 // The child id of "Start", for the events that tell of it.
 long StartChildId();
