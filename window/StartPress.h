@@ -7,9 +7,9 @@
 // application when the press is done.
 // What one intent is, is decided here, from the raw input the front ends
 // hand over: a key held down is one press, however often the platform
-// repeats it (StartKeys.h says which keys press); a burst of clicks, each within the platform's double-click
-// time of the one before, is one press, also where the burst goes on past
-// the press it made.
+// repeats it (StartKeys.h says which keys press); a burst of clicks, each
+// within the platform's double-click time of the one before, is one press,
+// also where the burst goes on past the press it made.
 #pragma once
 
 #include "MessageBoxes.h"
