@@ -52,9 +52,9 @@ visible_window_names() {
 
 # Presses Return in a message box, which takes its default OK button, until
 # the box is gone: a box just mapped may not take the key yet. Fails after
-# 10 s.
+# 30 s.
 dismiss_box() {
-    local deadline=$((SECONDS + 10))
+    local deadline=$((SECONDS + 30))
     while xdotool search --onlyvisible --name '' 2>/dev/null | grep -q -x "$1"; do
         [ "$SECONDS" -lt "$deadline" ] || return 1
         timeout 2 xdotool windowfocus --sync "$1" key --clearmodifiers Return 2>/dev/null || true

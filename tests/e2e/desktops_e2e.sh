@@ -244,7 +244,7 @@ for scale in 1 1.5 2; do
     check "at scale $scale: a click on OK shows the window, floating at 709 x 125 ($type ${width}x$height)" \
         test "$type" = floating_con -a "$width" = 709 -a "$height" = 125
     [ -n "$x" ] && click $((x + 100)) $((y + 60))
-    check "at scale $scale: a click on Start starts the client" wait_until 10 clients_at_least "$folder" $((before + 1))
+    check "at scale $scale: a click on Start starts the client" wait_until 60 clients_at_least "$folder" $((before + 1))
     ipc '[title="^Wayland Realm$"] fullscreen enable' >/dev/null
     sleep 2
     IFS='|' read -r _ _ type _ _ width height < <(window_named 'Wayland Realm' || echo)

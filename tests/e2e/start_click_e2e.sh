@@ -14,7 +14,7 @@ source "$(dirname "$0")/lib.sh"
 folder="$work/Velk Game"
 game_folder "Velk Game" $'localhost,7001\r\nClick Test\r\nnews\r\n'
 started() { clients_started "$folder"; }
-wait_for_start() { wait_until 10 clients_at_least "$folder" "$1"; }
+wait_for_start() { wait_until 60 clients_at_least "$folder" "$1"; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 launch "$folder"

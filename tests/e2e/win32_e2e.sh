@@ -49,7 +49,7 @@ if [ -n "$window" ]; then
     echo "screenshot: $shots/win32-window.png"
 
     xdotool mousemove --window "$window" $((border + 100)) $((top + 60)) click 1
-    wait_until 10 clients_at_least "$folder" 1 || true
+    wait_until 60 clients_at_least "$folder" 1 || true
     expected="Z:$(echo "$folder" | tr / '\\')\\velk.exe"
     check "a click on Start starts the client" test "$(records)" -eq 1
     check "with \"<folder>\\velk.exe\" 127.0.0.1:7001" \

@@ -67,7 +67,7 @@ for dpi in 120 144 192; do
         click $corner
         expected=$((expected + 1))
         check "$percent %: a click at ($corner) on Start starts the client" \
-            wait_until 10 clients_at_least "$folder" "$expected"
+            wait_until 60 clients_at_least "$folder" "$expected"
         click ${outsides[$((expected - 1))]}
     done
     sleep 1.5
