@@ -98,6 +98,9 @@ one_press_per_intent() {
     starts_after() {  # starts_after COUNT CLICK_ARGS...: clicks, then expects COUNT more clients
         expected=$((expected + $1))
         shift
+        # Past the double-click time (Qt's and Windows' default: 400 and
+        # 500 ms) since the last click: else the clicks go on its burst.
+        sleep 1
         xdotool mousemove --window "$window" "$x" "$y" "$@"
         clients_now "$folder" "$expected"
     }
