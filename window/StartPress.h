@@ -27,13 +27,35 @@ public:
     virtual ~PressFrontEnd() = default;
     // The platform's busy pointer over the window while a press is handled.
     virtual void ShowBusy(bool busy) = 0;
-    // Drops the input (mouse, keys) that reached the window during a press.
+    // Settles the input that reached the window during a press as FateOf
+    // says, before the press ends.
     virtual void DiscardInput() = 0;
     // Takes the window off the screen at once; the application goes on.
     virtual void HideWindow() = 0;
     // Ends the application with `status`.
     virtual void End(int status) = 0;
 };
+
+// Input that reaches the window while a press is handled, as the front end
+// names it: its held-back input is told here (HeldInputFate) and nowhere else.
+enum class HeldInput {
+    PrimaryButtonDown,  // down or double-click of the primary pointer button
+    CloseKey,           // the platform's key that closes a window (Alt+F4)
+    Other,              // any other key or pointer input
+};
+
+// What becomes of held input: the window handles only the close key, so that
+// the player may close it meanwhile (StartPress::Close); all else is dropped,
+// a primary-button down once it has been counted into a burst of clicks
+// (StartPress::PointerDown), so that a click during a press starts nothing
+// and a burst that outlasts the press starts nothing either.
+struct HeldInputFate {
+    bool counted;
+    bool delivered;
+};
+constexpr HeldInputFate FateOf(HeldInput input) {
+    return {input == HeldInput::PrimaryButtonDown, input == HeldInput::CloseKey};
+}
 
 // The platform's time stamp of an input event, in milliseconds (it wraps).
 using InputTime = std::uint32_t;

@@ -141,18 +141,23 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 namespace {
 
-// Eats the input meant for the window it watches; its left-button downs are
-// still told, as the press owner counts them into a burst of clicks.
+// Holds back the input meant for the window it watches, as the press owner
+// rules (FateOf). Qt sees no close key: the window system closes windows.
 class InputHold final : public QObject {
 public:
     explicit InputHold(std::function<void(const QMouseEvent&)> pointerDown) : pointerDown_(std::move(pointerDown)) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-            pointerDown_(static_cast<const QMouseEvent&>(*event));
-        }
-        return event->isInputEvent();
+        if (!event->isInputEvent()) return false;
+        const auto type = event->type();
+        const auto* down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+                               ? static_cast<const QMouseEvent*>(event)
+                               : nullptr;
+        const HeldInputFate fate =
+            FateOf(down && down->button() == Qt::LeftButton ? HeldInput::PrimaryButtonDown : HeldInput::Other);
+        if (fate.counted) pointerDown_(*down);
+        return !fate.delivered;
     }
 
 private:

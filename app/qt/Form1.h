@@ -31,7 +31,7 @@ public:
     // While a press is handled: the busy pointer over the window, and no
     // input delivered to it (painting, moving and closing go on).
     void SetBusy(bool busy);
-    // Drops the input that reached the window while it was busy.
+    // Settles the input held back while it was busy.
     void DiscardInput();
 
     void SetCaption(const std::wstring& caption) override;

@@ -90,6 +90,13 @@ KeyModifiers ModifiersOf(UINT message) {
             down(VK_LWIN) || down(VK_RWIN)};
 }
 
+// A window message in the press owner's terms.
+HeldInput HeldInputOf(const MSG& message) {
+    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4) return HeldInput::CloseKey;
+    if (message.message == WM_LBUTTONDOWN || message.message == WM_LBUTTONDBLCLK) return HeldInput::PrimaryButtonDown;
+    return HeldInput::Other;
+}
+
 }  // namespace
 
 void Form1Window::EndCapture() {
@@ -100,6 +107,21 @@ bool Form1Window::PointerDown(const MSG& message) {
     if (!press_ || message.hwnd != Handle()) return false;
     const bool onStart = layout::IsStartClick(GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam), scale_);
     return press_->PointerDown(onStart, static_cast<InputTime>(message.time), static_cast<InputTime>(GetDoubleClickTime()));
+}
+
+void Form1Window::Hold(const MSG& message) {
+    const HeldInputFate fate = FateOf(HeldInputOf(message));
+    if (fate.counted) PointerDown(message);
+    if (fate.delivered) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void Form1Window::SettleHeldInput() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) Hold(message);
+    while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) Hold(message);
 }
 
 bool Form1Window::TakeKey(UINT message, WPARAM key, LPARAM flags) {

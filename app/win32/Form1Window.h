@@ -48,9 +48,10 @@ public:
     void Show(int showCommand);
     HWND Handle() const { return window_.get(); }
 
-    // A left-button down on the window, delivered or held back during a
-    // press, to the owner of a press (which counts it into a burst).
-    bool PointerDown(const MSG& message);
+    // Input held back from the window during a press, settled as the owner
+    // of a press rules (FateOf); then what is still queued when it ends.
+    void Hold(const MSG& message);
+    void SettleHeldInput();
 
 private:
     // Posted by assistive technology's press of "Start": the press runs from
@@ -61,6 +62,9 @@ private:
     static LRESULT CALLBACK NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void PressStart();
+    // A left-button down on the window, to the owner of a press (which
+    // counts it into a burst).
+    bool PointerDown(const MSG& message);
     // The focus moved by the keyboard, to "Start" or to the news box.
     void FocusStart();
     void FocusNewsBox();

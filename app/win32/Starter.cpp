@@ -75,15 +75,12 @@ void Starter::ShowBusy(bool busy) {
     if (form_) form_->SetBusy(busy);
 }
 
-void Starter::HeldInput(const MSG& message) {
-    if (form_ && (message.message == WM_LBUTTONDOWN || message.message == WM_LBUTTONDBLCLK)) form_->PointerDown(message);
+void Starter::Hold(const MSG& message) {
+    if (form_) form_->Hold(message);
 }
 
 void Starter::DiscardInput() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-    }
-    while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) HeldInput(message);
+    if (form_) form_->SettleHeldInput();
 }
 
 void Starter::HideWindow() {

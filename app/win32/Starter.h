@@ -32,9 +32,8 @@ public:
 
     Form1Window* Window() { return form_ ? &*form_ : nullptr; }
 
-    // Input held back from the window during a press: its left-button downs
-    // still count into a burst of clicks.
-    void HeldInput(const MSG& message);
+    // Input held back from the window during a press.
+    void Hold(const MSG& message);
 
 private:
     // Form1View: kept until the window exists, then handed to it.

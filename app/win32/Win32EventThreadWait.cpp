@@ -10,13 +10,14 @@ DWORD WINAPI RunCall(void* call) {
     return 0;
 }
 
-}  // namespace
-
+// Input for the window: keys and the mouse in client areas. Title bars,
+// frames and their buttons are not input here.
 bool IsWindowInput(const MSG& message) {
-    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4) return false;
     return (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) ||
            (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST);
 }
+
+}  // namespace
 
 void Win32EventThreadWait::RunElsewhere(const std::function<void()>& call) {
     const HANDLE thread = CreateThread(nullptr, 0, &RunCall, const_cast<std::function<void()>*>(&call), 0, nullptr);
@@ -41,8 +42,8 @@ void Win32EventThreadWait::RunElsewhere(const std::function<void()>& call) {
             } else if (!IsWindowInput(message)) {
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
-            } else if (dropped_) {
-                dropped_(message);
+            } else if (held_) {
+                held_(message);
             }
         }
     }

@@ -32,7 +32,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     velk::WaitingSocketLayer sockets(velk::PlatformSocketLayer(), wait);
     velk::win32::Starter starter(instance, messages,
                                  {velk::ApplicationFolder, sockets, velk::PlatformProgramStarter()});
-    wait.SetDroppedInput([&starter](const MSG& message) { starter.HeldInput(message); });
+    wait.SetHeldInput([&starter](const MSG& message) { starter.Hold(message); });
     if (!starter.Start(showCommand)) return 1;
     return starter.Run();
 }

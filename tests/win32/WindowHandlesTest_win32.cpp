@@ -95,7 +95,7 @@ TEST(Form1WindowHandles, ReplacesTheNewsBoxFontOnlyOnceItHoldsTheNewOne) {
 }
 
 // The press owner's front end, as the starter is: the busy pointer on the
-// window, the window hidden on a close; the rest logged.
+// window, held input settled by it, the window hidden on a close; logged.
 class WindowFrontEnd final : public PressFrontEnd {
 public:
     WindowFrontEnd(Form1Window& form, test::EventLog& log) : form_(form), log_(log) {}
@@ -103,7 +103,10 @@ public:
         form_.SetBusy(busy);
         log_.push_back(busy ? L"busy" : L"idle");
     }
-    void DiscardInput() override { log_.push_back(L"discard"); }
+    void DiscardInput() override {
+        form_.SettleHeldInput();
+        log_.push_back(L"discard");
+    }
     void HideWindow() override {
         ShowWindow(form_.Handle(), SW_HIDE);
         log_.push_back(L"hide");
@@ -152,6 +155,7 @@ TEST(Form1WindowWhileALookupWaits, PaintsTakesNoInputAndClosesAfterTheStart) {
             });
         },
         boxes, frontEnd);
+    wait.SetHeldInput([&form](const MSG& message) { form.Hold(message); });
     form.SetStartPress(&press);
     form.SetNewsText(L"news");
     form.Show(SW_SHOWNORMAL);
@@ -172,7 +176,8 @@ TEST(Form1WindowWhileALookupWaits, PaintsTakesNoInputAndClosesAfterTheStart) {
              [&] {
                  RECT dirty{};
                  painted = !GetUpdateRect(window, &dirty, FALSE);
-                 PostMessageW(window, WM_CLOSE, 0, 0);
+                 // Alt+F4, where the focus is: the one key that still acts.
+                 PostMessageW(newsBox, WM_SYSKEYDOWN, VK_F4, 1 << 29);
              },
              [&] {
                  hidden = !IsWindowVisible(window);
