@@ -22,23 +22,29 @@ using test::Address;
 using test::Bytes;
 using test::FakeSocketLayer;
 
+// A socket layer and message boxes that log to one list.
+struct Rig {
+    EventLog log;
+    FakeSocketLayer sockets{log};
+    test::FakeMessageBoxes messages{log};
+};
+
 struct ForwardCase {
     const char* name;
-    HostAddresses entry;
+    HostAddresses entry;  // of "alpha"
     std::wstring expected;
+    std::wstring host = L"alpha";
 };
 
 class ForwardLookup : public testing::TestWithParam<ForwardCase> {};
 
 TEST_P(ForwardLookup, WritesTheFirstAddressAsDottedText) {
-    EventLog log;
-    FakeSocketLayer sockets(log);
-    test::FakeMessageBoxes messages(log);
-    sockets.hosts["alpha"] = GetParam().entry;
+    Rig rig;
+    rig.sockets.hosts["alpha"] = GetParam().entry;
 
-    EXPECT_EQ(clsResolve(sockets, messages).GetIPFromHostName(L"alpha"), GetParam().expected);
-    // One start, never a stop, never a message.
-    EXPECT_EQ(log, EventLog{L"startup 257"});
+    EXPECT_EQ(clsResolve(rig.sockets, rig.messages).GetIPFromHostName(GetParam().host), GetParam().expected);
+    // One start, never a stop, never a message, also where nothing is found.
+    EXPECT_EQ(rig.log, EventLog{L"startup 257"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,48 +57,31 @@ INSTANTIATE_TEST_SUITE_P(
                     ForwardCase{"FirstOfSeveral", {4, {Bytes({10, 1, 2, 3}), Bytes({10, 9, 9, 9})}}, L"10.1.2.3"},
                     ForwardCase{"EmptyAddressList", {4, {}}, L""},
                     ForwardCase{"SixteenByteAddresses", {16, {std::string(16, '\x01')}}, L""},
-                    ForwardCase{"TwoByteAddresses", {2, {Bytes({10, 1})}}, L""}),
+                    ForwardCase{"TwoByteAddresses", {2, {Bytes({10, 1})}}, L""},
+                    ForwardCase{"Unresolved", {4, {Bytes({10, 1, 2, 3})}}, L"", L"nowhere"},
+                    ForwardCase{"NulDoesNotCutTheNameShort", {4, {Bytes({10, 1, 2, 3})}}, L"",
+                                std::wstring(L"alpha\0evil", 10)}),
     test::RowName());
 
-TEST(ForwardLookupFailure, UnresolvedNameGivesEmptyTextWithoutMessage) {
-    EventLog log;
-    FakeSocketLayer sockets(log);
-    test::FakeMessageBoxes messages(log);
-    EXPECT_EQ(clsResolve(sockets, messages).GetIPFromHostName(L"nowhere"), L"");
-    EXPECT_EQ(log, EventLog{L"startup 257"});
-}
-
 TEST(ForwardLookupFailure, NameIsHandedOverUntrimmedAsSystemText) {
-    EventLog log;
-    FakeSocketLayer sockets(log);
-    test::FakeMessageBoxes messages(log);
-    clsResolve resolver(sockets, messages);
+    Rig rig;
+    clsResolve resolver(rig.sockets, rig.messages);
     const std::wstring names[] = {L"", L" alpha ", L"h\u00F6st", std::wstring(300, L'a')};
     for (const std::wstring& name : names) {
         resolver.GetIPFromHostName(name);
-        EXPECT_EQ(sockets.lastName, ToSystemCodePage(name));
+        EXPECT_EQ(rig.sockets.lastName, ToSystemCodePage(name));
     }
 }
 
-TEST(ForwardLookupFailure, NameWithNulDoesNotResolveCutShort) {
-    EventLog log;
-    FakeSocketLayer sockets(log);
-    test::FakeMessageBoxes messages(log);
-    sockets.hosts["alpha"] = {4, {Bytes({10, 1, 2, 3})}};
-    EXPECT_EQ(clsResolve(sockets, messages).GetIPFromHostName(std::wstring(L"alpha\0evil", 10)), L"");
-}
-
 TEST(SocketLayerDown, BothLookupsSayItInTheirOwnWords) {
-    EventLog log;
-    FakeSocketLayer sockets(log);
-    test::FakeMessageBoxes messages(log);
-    sockets.startupResult = 10091;  // WSASYSNOTREADY
-    sockets.hosts["alpha"] = {4, {Bytes({10, 1, 2, 3})}};
-    clsResolve resolver(sockets, messages);
+    Rig rig;
+    rig.sockets.startupResult = 10091;  // WSASYSNOTREADY
+    rig.sockets.hosts["alpha"] = {4, {Bytes({10, 1, 2, 3})}};
+    clsResolve resolver(rig.sockets, rig.messages);
 
     EXPECT_EQ(resolver.GetIPFromHostName(L"alpha"), L"");
     EXPECT_EQ(resolver.GetHostNameFromIP(L"10.1.2.3"), L"");
-    EXPECT_EQ(log, (EventLog{L"startup 257", L"box: Failed to open Socket.", L"startup 257",
+    EXPECT_EQ(rig.log, (EventLog{L"startup 257", L"box: Failed to open Socket.", L"startup 257",
                              L"box: Failed to open Socket"}));
 }
 
@@ -108,16 +97,14 @@ struct ReverseCase {
 class ReverseLookup : public testing::TestWithParam<ReverseCase> {};
 
 TEST_P(ReverseLookup, AnswersAndStopsAsDesigned) {
-    EventLog log;
-    FakeSocketLayer sockets(log);
-    test::FakeMessageBoxes messages(log);
-    sockets.addresses["10.0.0.1"] = Address({10, 0, 0, 1});
-    sockets.addresses["255.255.255.255"] = kInaddrNone;
-    if (GetParam().officialName) sockets.names[Address({10, 0, 0, 1})] = *GetParam().officialName;
-    sockets.cleanupResult = GetParam().cleanupResult;
+    Rig rig;
+    rig.sockets.addresses["10.0.0.1"] = Address({10, 0, 0, 1});
+    rig.sockets.addresses["255.255.255.255"] = kInaddrNone;
+    if (GetParam().officialName) rig.sockets.names[Address({10, 0, 0, 1})] = *GetParam().officialName;
+    rig.sockets.cleanupResult = GetParam().cleanupResult;
 
-    EXPECT_EQ(clsResolve(sockets, messages).GetHostNameFromIP(GetParam().text), GetParam().expected);
-    EXPECT_EQ(log, GetParam().log);
+    EXPECT_EQ(clsResolve(rig.sockets, rig.messages).GetHostNameFromIP(GetParam().text), GetParam().expected);
+    EXPECT_EQ(rig.log, GetParam().log);
 }
 
 const std::wstring kStart = L"startup 257";
