@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "ItemReader.h"
 #include "TextCodec.h"
+#include "support/OpenFile.h"
 #include "support/RowName.h"
 #include "support/TempFolder.h"
 
@@ -166,7 +167,8 @@ TEST(SettingsFile, AnUnreadableFileIsReported) {
     TempFolder folder;
     folder.Write("config.ini", "alpha,800,A,a\n");
     std::filesystem::permissions(folder.Path() / "config.ini", std::filesystem::perms::none);
-    if (std::ifstream(folder.Path() / "config.ini").is_open()) GTEST_SKIP() << "permissions do not bind this user";
+    const test::PermissionsBind asAPlayer;
+    if (std::ifstream(folder.Path() / "config.ini").is_open()) GTEST_SKIP() << "Windows' permission bits deny no read";
     EXPECT_THAT(FailureOf([&] { ReadSettingsForLoad(folder.Path()); }), HasSubstr("access denied"));
 }
 

@@ -12,4 +12,7 @@ bool IsHeldOpen(const std::filesystem::path& file) {
     return false;
 }
 
+PermissionsBind::PermissionsBind() = default;
+PermissionsBind::~PermissionsBind() = default;
+
 }  // namespace velk::test
