@@ -94,13 +94,7 @@ public:
         return DISP_E_MEMBERNOTFOUND;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!text) return E_POINTER;
-        *text = nullptr;
-        const layout::Control* control = ControlOf(child);
-        if (!control || control->accessible.description.empty()) return S_FALSE;
-        *text = ToBstr(control->accessible.description);
-        return S_OK;
+        return connected_ ? TableText(child, text, &layout::Accessible::description) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!connected_) return RPC_E_DISCONNECTED;
@@ -137,13 +131,7 @@ public:
         return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!keys) return E_POINTER;
-        *keys = nullptr;
-        const layout::Control* control = ControlOf(child);
-        if (!control || control->accessible.keyboardShortcut.empty()) return S_FALSE;
-        *keys = ToBstr(control->accessible.keyboardShortcut);
-        return S_OK;
+        return connected_ ? TableText(child, keys, &layout::Accessible::keyboardShortcut) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
         if (!connected_) return RPC_E_DISCONNECTED;
@@ -246,6 +234,15 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
+    // A text the table gives a control; S_FALSE where it gives none.
+    static HRESULT TableText(const VARIANT& child, BSTR* text, std::wstring_view layout::Accessible::*field) {
+        if (!text) return E_POINTER;
+        *text = nullptr;
+        const layout::Control* control = ControlOf(child);
+        if (!control || (control->accessible.*field).empty()) return S_FALSE;
+        *text = ToBstr(control->accessible.*field);
+        return S_OK;
+    }
     bool StartHasFocus() const { return GetFocus() == window_ && startFocused_ && startFocused_(); }
 
     HWND window_;
