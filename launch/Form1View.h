@@ -1,4 +1,4 @@
-// What the start-up and click behaviour may do to the main window.
+// What the start-up and press behaviour may do to the main window.
 #pragma once
 
 #include <string>

@@ -20,7 +20,7 @@ void Launcher::HandleLoad() {
 void Launcher::HandleStartClick() {
     std::unique_ptr<clsResolve> resolver;
     {
-        const ClickSettings settings = ReadSettingsForClick(platform_.applicationFolder());
+        const PressSettings settings = ReadSettingsForPress(platform_.applicationFolder());
         resolver = std::make_unique<clsResolve>(platform_.sockets, messages_);
         const Path folder = platform_.applicationFolder();
         // An unresolved host still starts the client, with ":<port>".

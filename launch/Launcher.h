@@ -1,5 +1,5 @@
 // The starter's behaviour, free of any window system: what happens when the
-// main window loads and when "Start" is clicked. Failures that end the
+// main window loads and when "Start" is pressed. Failures that end the
 // application leave as AppError.
 #pragma once
 
@@ -31,8 +31,9 @@ public:
     // welcome box. The window is shown by the caller once this returns.
     void HandleLoad();
 
-    // The click on "Start": host and port read afresh, the host resolved,
-    // the client started with "<address>:<port>".
+    // The design's click handler of "Start", run for every press of it (a
+    // click, its keys, a screen reader's press): host and port read afresh,
+    // the host resolved, the client started with "<address>:<port>".
     void HandleStartClick();
 
 private:

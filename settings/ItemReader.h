@@ -2,7 +2,7 @@
 // items, optionally in double quotes, read one at a time from a stream.
 #pragma once
 
-#include "FileSource.h"
+#include "ByteSource.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "AppError.h"
+#include "FileReading.h"
 #include "ItemReader.h"
 #include "TextCodec.h"
 
@@ -66,7 +67,7 @@ ServerSettings ReadSettingsForLoad(const Path& applicationFolder) {
     return {std::move(items[0]), std::move(items[1]), std::move(items[2]), std::move(items[3])};
 }
 
-ClickSettings ReadSettingsForClick(const Path& applicationFolder) {
+PressSettings ReadSettingsForPress(const Path& applicationFolder) {
     std::unique_ptr<ByteSource> file;
     auto items = ReadItems(SettingsFilePath(applicationFolder), 2, file);
     return {std::move(file), std::move(items[0]), std::move(items[1])};

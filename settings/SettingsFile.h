@@ -2,7 +2,8 @@
 // the two ways it is read. Nothing is cached: every read opens it afresh.
 #pragma once
 
-#include "FileSource.h"
+#include "ByteSource.h"
+#include "Path.h"
 
 #include <memory>
 #include <string>
@@ -22,11 +23,11 @@ Path SettingsFilePath(const Path& applicationFolder);
 // naming the file and the reason.
 ServerSettings ReadSettingsForLoad(const Path& applicationFolder);
 
-// Host and port, read for one click. The file stays open as long as this
-// object lives, so that the click holds it until its work is done.
-class ClickSettings {
+// Host and port, read for one press of "Start". The file stays open as long
+// as this object lives, so that the press holds it until its work is done.
+class PressSettings {
 public:
-    ClickSettings(std::unique_ptr<ByteSource> file, std::wstring host, std::wstring port)
+    PressSettings(std::unique_ptr<ByteSource> file, std::wstring host, std::wstring port)
         : file_(std::move(file)), host_(std::move(host)), port_(std::move(port)) {}
 
     const std::wstring& Host() const noexcept { return host_; }
@@ -39,6 +40,6 @@ private:
 };
 
 // Reads the first two items. Throws AppError naming the file and the reason.
-ClickSettings ReadSettingsForClick(const Path& applicationFolder);
+PressSettings ReadSettingsForPress(const Path& applicationFolder);
 
 }  // namespace velk

@@ -1,7 +1,7 @@
 #include "Form1.h"
 
 #include "FixedSize.h"
-#include "Form1Accessible.h"
+#include "Form1Accessibility.h"
 #include "Form1Widgets.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
@@ -94,8 +94,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     newsBox_->installEventFilter(this);
     start_->installEventFilter(this);
 
-    ApplyColours();
-    new PaletteWatcher(this, [this] { ApplyColours(); });
+    ApplyColors();
+    new PaletteWatcher(this, [this] { ApplyColors(); });
 
 }
 
@@ -103,8 +103,8 @@ Form1::~Form1() = default;
 
 // The window's own background on the application's palette; each control
 // keeps its colour role there, and the labels take their look as they paint.
-void Form1::ApplyColours() {
-    const QScopedValueRollback applying(applyingColours_, true);
+void Form1::ApplyColors() {
+    const QScopedValueRollback applying(applyingColors_, true);
     QPalette colours = QApplication::palette(this);
     colours.setColor(QPalette::Window, ToQColor(layout::kBackground, colours));
     setPalette(colours);
@@ -117,8 +117,8 @@ void Form1::ApplyColours() {
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     const auto type = event->type();
-    if ((type == QEvent::ApplicationPaletteChange || type == QEvent::PaletteChange) && !applyingColours_) {
-        ApplyColours();
+    if ((type == QEvent::ApplicationPaletteChange || type == QEvent::PaletteChange) && !applyingColors_) {
+        ApplyColors();
     }
 }
 
@@ -130,7 +130,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease && press_) press_->KeyUp(StampOf(static_cast<const QKeyEvent&>(*event)));
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (key.key() == Qt::Key_Alt) start_->ShowAccessKey();
+        start_->KeyPressed(key);
         if (key.key() > 0 && key.key() <= 0xFFFF && press_ &&
             press_->AccessKeyDown(static_cast<wchar_t>(key.key()), ModifiersOf(key), key.isAutoRepeat(), StampOf(key))) {
             return true;

@@ -53,13 +53,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void ApplyColours();
+    void ApplyColors();
     bool IsOnStart(const QMouseEvent& event) const;
     // A left-button down, delivered or held back while busy, to the press owner.
     void PointerDown(const QMouseEvent& event);
 
     StartPress* press_ = nullptr;
-    bool applyingColours_ = false;
+    bool applyingColors_ = false;
     std::unique_ptr<QObject> inputHold_;
     QLabel* banner_;
     StartLabel* start_;

@@ -1,6 +1,6 @@
 #include "SessionBus.h"
 
-#include "ProgramStart_posix.h"
+#include "ProgramStart_linux.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -16,16 +16,14 @@ StartLabel::StartLabel(QWidget* parent) : SchemeLabel(layout::kStart, parent) {
     setFocusPolicy(Qt::TabFocus);
 }
 
-void StartLabel::ShowFocusCue() {
-    if (focusCue_) return;
-    focusCue_ = true;
+void StartLabel::ShowCue(bool& cue) {
+    if (cue) return;
+    cue = true;
     update();
 }
 
-void StartLabel::ShowAccessKey() {
-    if (accessKeyCue_) return;
-    accessKeyCue_ = true;
-    update();
+void StartLabel::KeyPressed(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Alt) ShowCue(accessKeyCue_);
 }
 
 void StartLabel::paintEvent(QPaintEvent*) {
@@ -53,7 +51,7 @@ void StartLabel::keyPressEvent(QKeyEvent* event) {
 void StartLabel::focusInEvent(QFocusEvent* event) {
     const Qt::FocusReason reason = event->reason();
     if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
-        ShowFocusCue();
+        ShowCue(focusCue_);
     }
     SchemeLabel::focusInEvent(event);
     update();

@@ -19,10 +19,10 @@ public:
     // Start's.
     void SetKeyHandler(std::function<bool(const QKeyEvent&)> keyDown) { keyDown_ = std::move(keyDown); }
 
-    // The keyboard has been used: from now on the focus frame (after a move
-    // of the focus by key) and the access key's underline (after Alt).
-    void ShowFocusCue();
-    void ShowAccessKey();
+    // A key went down anywhere in the window. The cues show from the first
+    // use of the keyboard that asks for them on: the access key's underline
+    // after Alt, the focus frame after a move of the focus to "Start" by key.
+    void KeyPressed(const QKeyEvent& key);
     bool KeyboardCuesShown() const { return focusCue_ || accessKeyCue_; }
 
 protected:
@@ -32,6 +32,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void ShowCue(bool& cue);
+
     std::function<bool(const QKeyEvent&)> keyDown_;
     bool focusCue_ = false;
     bool accessKeyCue_ = false;

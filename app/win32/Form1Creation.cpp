@@ -1,6 +1,6 @@
 // The main window's making and its size: the window class, the window and
 // its news box, and how both follow the dpi of the monitor they are on.
-#include "Form1Window.h"
+#include "Form1.h"
 
 #include "AppError.h"
 #include "Form1Layout.h"
@@ -55,7 +55,7 @@ RECT WindowRectFor(int clientWidth, int clientHeight, UINT dpi) {
 
 // The per-monitor dpi calls exist from Windows 10 (1607) on; elsewhere the
 // system dpi serves.
-UINT Form1Window::DpiOf(HWND window) {
+UINT Form1::DpiOf(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
         reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
@@ -66,12 +66,12 @@ UINT Form1Window::DpiOf(HWND window) {
     return dpi > 0 ? static_cast<UINT>(dpi) : 96u;
 }
 
-Form1Window::Form1Window(HINSTANCE instance, DpiSource dpiOf)
+Form1::Form1(HINSTANCE instance, DpiSource dpiOf)
     : instance_(instance),
       dpiOf_(dpiOf),
       banner_(instance),
       background_(CreateSolidBrush(RGB(layout::kBackground.red, layout::kBackground.green, layout::kBackground.blue))) {
-    RegisterWindowClass(instance, &Form1Window::WindowProc);
+    RegisterWindowClass(instance, &Form1::WindowProc);
     // Made at the system's dpi, where the system places it; sized for the
     // dpi of the monitor it lands on as soon as it exists.
     const UINT systemDpi = dpiOf_(nullptr);
@@ -86,7 +86,7 @@ Form1Window::Form1Window(HINSTANCE instance, DpiSource dpiOf)
                              0, 0, Handle(), nullptr, instance, nullptr);
     if (!newsBox_) throw AppError(L"Cannot create the news box: " + WindowsErrorText(GetLastError()) + L".");
     FitToDpi(dpiOf_(Handle()), nullptr);
-    TakeColours();
+    TakeColors();
 
     // The news box answers assistive technology through the window's object
     // for it; everything else it does stays the EDIT control's own.
@@ -95,10 +95,10 @@ Form1Window::Form1Window(HINSTANCE instance, DpiSource dpiOf)
                    [this] { return startFocused_; }});
     SetPropW(newsBox_, kOwnerProperty, this);
     newsBoxProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(newsBox_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1Window::NewsBoxProc)));
+        SetWindowLongPtrW(newsBox_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::NewsBoxProc)));
 }
 
-Form1Window::~Form1Window() {
+Form1::~Form1() {
     if (newsBox_ && newsBoxProc_) {
         SetWindowLongPtrW(newsBox_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(newsBoxProc_));
         RemovePropW(newsBox_, kOwnerProperty);
@@ -106,8 +106,8 @@ Form1Window::~Form1Window() {
     window_.reset();
 }
 
-LRESULT CALLBACK Form1Window::NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<Form1Window*>(GetPropW(window, kOwnerProperty));
+LRESULT CALLBACK Form1::NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<Form1*>(GetPropW(window, kOwnerProperty));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_GETOBJECT && self->accessibility_) {
         if (const LRESULT answer = self->accessibility_->AnswerNewsBox(wParam, lParam)) return answer;
@@ -123,7 +123,7 @@ LRESULT CALLBACK Form1Window::NewsBoxProc(HWND window, UINT message, WPARAM wPar
     return CallWindowProcW(self->newsBoxProc_, window, message, wParam, lParam);
 }
 
-SIZE Form1Window::OuterSize(UINT dpi) const {
+SIZE Form1::OuterSize(UINT dpi) const {
     const double scale = dpi / 96.0;
     const RECT outer = WindowRectFor(layout::ToPixels(layout::kClientWidthTwips, scale),
                                      layout::ToPixels(layout::kClientHeightTwips, scale), dpi);
@@ -133,7 +133,7 @@ SIZE Form1Window::OuterSize(UINT dpi) const {
 // Everything at the new scale before the window is resized, so that no paint
 // at the old scale follows; then the layout's own size at the new dpi, which
 // the system's linear estimate may miss by a pixel.
-void Form1Window::FitToDpi(UINT dpi, const POINT* at) {
+void Form1::FitToDpi(UINT dpi, const POINT* at) {
     fixedSize_.Suspend(true);
     ApplyDpi(dpi);
     const int width = layout::ToPixels(layout::kClientWidthTwips, scale_);
@@ -155,7 +155,7 @@ void Form1Window::FitToDpi(UINT dpi, const POINT* at) {
 
 // Fonts, the banner and the news box's place follow the monitor's dpi. A new
 // font is handed to the news box before the old one goes.
-void Form1Window::ApplyDpi(UINT dpi) {
+void Form1::ApplyDpi(UINT dpi) {
     scale_ = dpi / 96.0;
     const layout::PixelRect image = layout::ToPixels(layout::kBanner.twips, scale_);
     banner_.ScaleTo(image.width, image.height);

@@ -1,7 +1,7 @@
 // The main window's painting: the banner, the labels in the looks that read
 // in the player's colours, the lines and the focus rectangle, in the table's
 // stacking order.
-#include "Form1Window.h"
+#include "Form1.h"
 
 #include "Form1Layout.h"
 
@@ -13,7 +13,7 @@ COLORREF ToColorRef(const layout::Color& color) {
     return GetSysColor(static_cast<int>(color.system));
 }
 
-layout::Rgb8 SystemColour(layout::SystemColor color) {
+layout::Rgb8 SystemScheme(layout::SystemColor color) {
     const COLORREF value = GetSysColor(static_cast<int>(color));
     return {GetRValue(value), GetGValue(value), GetBValue(value)};
 }
@@ -22,12 +22,12 @@ RECT ToRect(const layout::PixelRect& r) { return {r.left, r.top, r.left + r.widt
 
 }  // namespace
 
-void Form1Window::TakeColours() {
-    startLook_ = layout::LookOf(layout::kStart, &SystemColour);
-    headingLook_ = layout::LookOf(layout::kNewsHeading, &SystemColour);
+void Form1::TakeColors() {
+    startLook_ = layout::LookOf(layout::kStart, &SystemScheme);
+    headingLook_ = layout::LookOf(layout::kNewsHeading, &SystemScheme);
 }
 
-void Form1Window::Paint(HDC dc) const {
+void Form1::Paint(HDC dc) const {
     RECT client{};
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, background_.get());

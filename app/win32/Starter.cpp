@@ -8,7 +8,7 @@
 namespace velk::win32 {
 
 Starter::Starter(HINSTANCE instance, Win32MessageBoxes& messages, LauncherPlatform platform,
-                 Form1Window::DpiSource dpiOf)
+                 Form1::DpiSource dpiOf)
     : instance_(instance),
       messages_(messages),
       dpiOf_(dpiOf),

@@ -3,7 +3,7 @@
 // presses of "Start" through one owner of a press, and the message loop.
 #pragma once
 
-#include "Form1Window.h"
+#include "Form1.h"
 #include "Launcher.h"
 #include "StartPress.h"
 #include "Win32MessageBoxes.h"
@@ -17,7 +17,7 @@ namespace velk::win32 {
 class Starter final : public Form1View, public PressFrontEnd {
 public:
     Starter(HINSTANCE instance, Win32MessageBoxes& messages, LauncherPlatform platform,
-            Form1Window::DpiSource dpiOf = &Form1Window::DpiOf);
+            Form1::DpiSource dpiOf = &Form1::DpiOf);
     ~Starter() override;
     Starter(const Starter&) = delete;
     Starter& operator=(const Starter&) = delete;
@@ -30,7 +30,7 @@ public:
     // status: 1 after an error that ended the starter, else 0.
     int Run();
 
-    Form1Window* Window() { return form_ ? &*form_ : nullptr; }
+    Form1* Window() { return form_ ? &*form_ : nullptr; }
 
     // Input held back from the window during a press.
     void Hold(const MSG& message);
@@ -51,14 +51,14 @@ private:
 
     HINSTANCE instance_;
     Win32MessageBoxes& messages_;
-    Form1Window::DpiSource dpiOf_;
+    Form1::DpiSource dpiOf_;
     Launcher launcher_;
     StartPress press_;
     std::wstring caption_;
     std::wstring news_;
     bool comStarted_ = false;
     std::exception_ptr buildError_;
-    std::optional<Form1Window> form_;
+    std::optional<Form1> form_;
     int status_ = 0;
 };
 

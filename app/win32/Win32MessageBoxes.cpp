@@ -1,6 +1,5 @@
 #include "Win32MessageBoxes.h"
 
-#include "FixedWindowSize.h"
 
 namespace velk::win32 {
 namespace {
@@ -37,7 +36,7 @@ void Win32MessageBoxes::Show(const std::wstring& text, MessageIcon icon) {
         timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &RunWaitingWork);
     }
     {
-        const FixedWindowSize::DialogsKept kept;
+        const WineDialogSize kept(underWine_);
         MessageBoxW(owner_, text.c_str(), kApplicationTitle, style);
     }
     if (timer) KillTimer(nullptr, timer);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MessageBoxes.h"
+#include "WineDialogSize.h"
 
 #include <windows.h>
 
@@ -12,6 +13,8 @@ namespace velk::win32 {
 
 class Win32MessageBoxes final : public MessageBoxes {
 public:
+    // Under Wine the boxes are kept at their size (WineDialogSize.h).
+    explicit Win32MessageBoxes(bool underWine = RunningUnderWine()) : underWine_(underWine) {}
     void SetOwner(HWND owner) { owner_ = owner; }
     void Show(const std::wstring& text, MessageIcon icon) override;
 
@@ -20,6 +23,7 @@ public:
     void WhenNextBoxIsUp(std::function<void()> work) { whenUp_ = std::move(work); }
 
 private:
+    bool underWine_;
     HWND owner_ = nullptr;
     std::function<void()> whenUp_;
 };

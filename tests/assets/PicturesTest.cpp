@@ -55,7 +55,7 @@ TEST(Pictures, BannerIsABaselineJfifJpegOf538By123) {
     EXPECT_TRUE(baseline);
 }
 
-TEST(Pictures, IconIsOne32By32ImageOf256ColoursWithoutTransparency) {
+TEST(Pictures, IconIsOne32By32ImageOf256ColorsWithoutTransparency) {
     const std::string ico = ReadAsset("icon.ico");
     ASSERT_GE(ico.size(), 22u);
     EXPECT_EQ(LittleEndian16(ico, 0), 0u);

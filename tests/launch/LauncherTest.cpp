@@ -3,7 +3,7 @@
 #include "AppError.h"
 #include "TextCodec.h"
 #include "support/FakeSocketLayer.h"
-#include "support/OpenFile.h"
+#include "support/FileAccess.h"
 #include "support/Fakes.h"
 #include "support/RowName.h"
 #include "support/TempFolder.h"

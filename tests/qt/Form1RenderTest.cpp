@@ -1,7 +1,7 @@
 // The main window rendered offscreen and compared pixel by pixel with its
 // design.
 #include "Form1.h"
-#include "support/ColourSchemes.h"
+#include "support/ColorSchemes.h"
 
 #include <QApplication>
 #include <QImage>
@@ -53,7 +53,7 @@ TEST_F(Form1Render, ShowsTheBackgroundWhereNothingCoversIt) {
     EXPECT_EQ(window_.pixel(707, 122), kBackground);
 }
 
-TEST_F(Form1Render, DrawsTheLinesInTheWindowTextColour) {
+TEST_F(Form1Render, DrawsTheLinesInTheWindowTextColor) {
     ASSERT_NE(line_, kBackground);
     for (int y = 0; y <= 119; ++y) EXPECT_EQ(window_.pixel(520, y), line_) << "separator at y " << y;
     for (int x = 706; x <= 708; ++x) EXPECT_EQ(window_.pixel(x, 16), line_) << "line under News at x " << x;
@@ -73,7 +73,7 @@ TEST_F(Form1Render, PutsTheNewsBoxOverTheLineAlongItsTopEdge) {
     EXPECT_GT(ink, 100);
 }
 
-TEST_F(Form1Render, DrawsStartInTheHighlightTextColourOverTheBanner) {
+TEST_F(Form1Render, DrawsStartInTheHighlightTextColorOverTheBanner) {
     const QRgb text = form_.palette().color(QPalette::HighlightedText).rgb();
     int letters = 0;
     int banner = 0;
@@ -107,10 +107,10 @@ TEST_F(Form1Render, BannerUnderStartSpansTheLuminanceTheLayoutGives) {
 // background stays the window's own, each control keeps its colour role, and
 // each label is drawn exactly as at a fresh start, whatever palette events
 // follow and in whatever order.
-class Form1InScheme : public testing::TestWithParam<test::ColourScheme> {
+class Form1InScheme : public testing::TestWithParam<test::ColorScheme> {
 protected:
     void TearDown() override { QApplication::setPalette(original_); }
-    static void Use(const test::ColourScheme& scheme) {
+    static void Use(const test::ColorScheme& scheme) {
         QPalette palette = QApplication::palette();
         for (const auto& [role, colour] : {std::pair{QPalette::HighlightedText, scheme.highlightText},
                                            {QPalette::Highlight, scheme.highlight}, {QPalette::ButtonText, scheme.buttonText},
@@ -131,7 +131,7 @@ TEST_P(Form1InScheme, DrawsEachLabelAsAFreshStartDoes) {
     const QImage fresh = Form1().grab().toImage();
     test::ExpectDrawnIn(GetParam(), PixelsOf(fresh));
     EXPECT_EQ(fresh.pixel(700, 115) & 0xFFFFFFu, test::Rgb(GetParam().buttonFace)) << "the news box's base";
-    for (const test::ColourScheme& before : {test::kColourSchemes[0], test::kColourSchemes[1]}) {
+    for (const test::ColorScheme& before : {test::kColorSchemes[0], test::kColorSchemes[1]}) {
         SCOPED_TRACE(std::string("changed while open, from ") + before.name);
         Use(before);
         Form1 form;
@@ -149,7 +149,7 @@ TEST_P(Form1InScheme, DrawsEachLabelAsAFreshStartDoes) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Schemes, Form1InScheme, testing::ValuesIn(test::kColourSchemes), test::NameOf);
+INSTANTIATE_TEST_SUITE_P(Schemes, Form1InScheme, testing::ValuesIn(test::kColorSchemes), test::NameOf);
 
 }  // namespace
 }  // namespace velk::qt

@@ -38,7 +38,7 @@ TEST_P(SettingsFileKinds, AreRefusedWithTheirReason) {
             if (load) {
                 ReadSettingsForLoad(folder.Path());
             } else {
-                ReadSettingsForClick(folder.Path());
+                ReadSettingsForPress(folder.Path());
             }
             ADD_FAILURE() << "read";
         } catch (const AppError& error) {

@@ -3,7 +3,7 @@
 #include "AppError.h"
 #include "ItemReader.h"
 #include "TextCodec.h"
-#include "support/OpenFile.h"
+#include "support/FileAccess.h"
 #include "support/RowName.h"
 #include "support/TempFolder.h"
 
@@ -65,7 +65,7 @@ TEST_P(SettingsFiles, GiveTheirItemsOrSayWhyNot) {
         return Items{s.host, s.port, s.title, s.news};
     });
     Expect(GetParam().click, [&] {
-        const ClickSettings s = ReadSettingsForClick(folder_.Path());
+        const PressSettings s = ReadSettingsForPress(folder_.Path());
         return Items{s.Host(), s.Port()};
     });
 }
@@ -120,7 +120,7 @@ TEST(SettingsFile, AHugeLineAfterTheItemsIsNeverRead) {
         for (int i = 0; i < 100; ++i) out << block;  // a 100 MB fifth line
     }
     EXPECT_EQ(ReadSettingsForLoad(folder.Path()).news, L"N");
-    EXPECT_EQ(ReadSettingsForClick(folder.Path()).Port(), L"800");
+    EXPECT_EQ(ReadSettingsForPress(folder.Path()).Port(), L"800");
 }
 
 // A file of 300 MB whose first `head` bytes are given; the rest is a hole
@@ -145,16 +145,16 @@ TEST(SettingsFile, AHugeItemEndsTheReadAtTheLimit) {
 TEST(SettingsFile, EveryReadSeesTheFileAsItIsNow) {
     TempFolder folder;
     folder.Write("config.ini", "alpha,800,A,a\n");
-    EXPECT_EQ(ReadSettingsForClick(folder.Path()).Port(), L"800");
+    EXPECT_EQ(ReadSettingsForPress(folder.Path()).Port(), L"800");
     folder.Write("config.ini", "beta,900,B,b\n");
-    EXPECT_EQ(ReadSettingsForClick(folder.Path()).Port(), L"900");
+    EXPECT_EQ(ReadSettingsForPress(folder.Path()).Port(), L"900");
     EXPECT_EQ(ReadSettingsForLoad(folder.Path()).title, L"B");
 }
 
 TEST(SettingsFile, AMissingFileIsReported) {
     TempFolder folder;
     EXPECT_THAT(FailureOf([&] { ReadSettingsForLoad(folder.Path()); }), HasSubstr("file not found"));
-    EXPECT_THAT(FailureOf([&] { ReadSettingsForClick(folder.Path()); }), HasSubstr("file not found"));
+    EXPECT_THAT(FailureOf([&] { ReadSettingsForPress(folder.Path()); }), HasSubstr("file not found"));
 }
 
 TEST(SettingsFile, AFolderNamedLikeTheFileIsReported) {

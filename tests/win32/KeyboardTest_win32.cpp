@@ -5,7 +5,7 @@
 // for them: a mouse player's window keeps every pixel.
 #include "Form1Layout.h"
 #include "WindowPixels.h"
-#include "Form1Window.h"
+#include "Form1.h"
 #include "support/Fakes.h"
 #include "support/KeyRows.h"
 #include "support/RowName.h"
@@ -74,7 +74,7 @@ const Key kTab{VK_TAB, L'\t', false};
 const Key kReturn{VK_RETURN, L'\r', false};
 const Key kAltS{'S', L's', true};
 
-class Form1WindowKeys : public testing::Test {
+class Form1Keys : public testing::Test {
 protected:
     void SetUp() override {
         form_.SetStartPress(&press_);
@@ -85,7 +85,7 @@ protected:
     HWND NewsBox() const { return FindWindowExW(form_.Handle(), nullptr, L"EDIT", nullptr); }
     test::WindowPixels Pixels() const { return test::WindowPixels(form_.Handle()); }
 
-    Form1Window form_{GetModuleHandleW(nullptr)};
+    Form1 form_{GetModuleHandleW(nullptr)};
     int presses_ = 0;
     test::EventLog log_;
     test::FakeMessageBoxes boxes_{log_};
@@ -93,19 +93,19 @@ protected:
     StartPress press_{[this] { ++presses_; }, boxes_, frontEnd_};
 };
 
-class Form1WindowKeyTable : public Form1WindowKeys, public testing::WithParamInterface<test::KeyRow> {};
+class Form1KeyTable : public Form1Keys, public testing::WithParamInterface<test::KeyRow> {};
 
 // The shared key rows. No key rule reads the message time, so the rows'
 // timings are all the same here.
-TEST_P(Form1WindowKeyTable, PressStartAsOftenAsTheRowSays) {
+TEST_P(Form1KeyTable, PressStartAsOftenAsTheRowSays) {
     for (const test::Stroke& stroke : GetParam().strokes) Type(KeyOf(stroke));
     EXPECT_EQ(presses_, GetParam().presses);
     EXPECT_EQ(GetFocus(), GetParam().startFocused ? form_.Handle() : NewsBox());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Form1WindowKeyTable, testing::ValuesIn(test::kKeyRows), test::RowName());
+INSTANTIATE_TEST_SUITE_P(Table, Form1KeyTable, testing::ValuesIn(test::kKeyRows), test::RowName());
 
-TEST_F(Form1WindowKeys, TabTypesNoTabAndReturnALineInTheNewsBox) {
+TEST_F(Form1Keys, TabTypesNoTabAndReturnALineInTheNewsBox) {
     Type(kReturn);
     Type(kTab);
     Type(kTab);
@@ -116,7 +116,7 @@ TEST_F(Form1WindowKeys, TabTypesNoTabAndReturnALineInTheNewsBox) {
 
 // A key that presses Start while the button is down on it ends that click
 // and the pointer's capture: the next click anywhere is not eaten.
-TEST_F(Form1WindowKeys, AKeyPressEndsTheCaptureOfAClickBegunOnStart) {
+TEST_F(Form1Keys, AKeyPressEndsTheCaptureOfAClickBegunOnStart) {
     const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
     SendMessageW(form_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.left + 5, start.top + 5));
     ASSERT_EQ(GetCapture(), form_.Handle());
@@ -125,7 +125,7 @@ TEST_F(Form1WindowKeys, AKeyPressEndsTheCaptureOfAClickBegunOnStart) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(Form1WindowKeys, ShowTheCuesOnlyOnceAKeyAsksForThem) {
+TEST_F(Form1Keys, ShowTheCuesOnlyOnceAKeyAsksForThem) {
     const auto asShown = Pixels();
     const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
     SendMessageW(form_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.left + 5, start.top + 5));

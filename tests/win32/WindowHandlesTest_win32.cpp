@@ -5,7 +5,7 @@
 // pointer.
 #include "AppError.h"
 #include "Form1Layout.h"
-#include "Form1Window.h"
+#include "Form1.h"
 #include "Win32EventThreadWait.h"
 #include "support/Fakes.h"
 
@@ -38,7 +38,7 @@ std::wstring ClassOf(HWND window) {
 
 HWND mainWindow = nullptr;
 
-TEST(Form1WindowHandles, AFailedConstructionLeavesNoWindowBehind) {
+TEST(Form1Handles, AFailedConstructionLeavesNoWindowBehind) {
     // The news box cannot be made: the construction fails after the window.
     const HHOOK refuseNewsBox = SetWindowsHookExW(
         WH_CBT,
@@ -52,7 +52,7 @@ TEST(Form1WindowHandles, AFailedConstructionLeavesNoWindowBehind) {
     ASSERT_NE(refuseNewsBox, nullptr);
     const int before = TopLevelWindowsOfThisThread();
 
-    EXPECT_THROW(Form1Window(GetModuleHandleW(nullptr)), AppError);
+    EXPECT_THROW(Form1(GetModuleHandleW(nullptr)), AppError);
 
     UnhookWindowsHookEx(refuseNewsBox);
     EXPECT_NE(mainWindow, nullptr);
@@ -64,8 +64,8 @@ HWND watchedNewsBox = nullptr;
 int fontsSet = 0;
 int deadFonts = 0;
 
-TEST(Form1WindowHandles, ReplacesTheNewsBoxFontOnlyOnceItHoldsTheNewOne) {
-    Form1Window form(GetModuleHandleW(nullptr));
+TEST(Form1Handles, ReplacesTheNewsBoxFontOnlyOnceItHoldsTheNewOne) {
+    Form1 form(GetModuleHandleW(nullptr));
     form.Show(SW_SHOWNORMAL);
     watchedNewsBox = FindWindowExW(form.Handle(), nullptr, L"EDIT", nullptr);
     // At each new font, the one the news box holds must still be alive.
@@ -98,7 +98,7 @@ TEST(Form1WindowHandles, ReplacesTheNewsBoxFontOnlyOnceItHoldsTheNewOne) {
 // window, held input settled by it, the window hidden on a close; logged.
 class WindowFrontEnd final : public PressFrontEnd {
 public:
-    WindowFrontEnd(Form1Window& form, test::EventLog& log) : form_(form), log_(log) {}
+    WindowFrontEnd(Form1& form, test::EventLog& log) : form_(form), log_(log) {}
     void ShowBusy(bool busy) override {
         form_.SetBusy(busy);
         log_.push_back(busy ? L"busy" : L"idle");
@@ -114,7 +114,7 @@ public:
     void End(int status) override { log_.push_back(L"end " + std::to_wstring(status)); }
 
 private:
-    Form1Window& form_;
+    Form1& form_;
     test::EventLog& log_;
 };
 
@@ -135,10 +135,10 @@ bool ShowsCursor(HWND window, LPCWSTR cursor) {
     return GetCursor() == LoadCursorW(nullptr, cursor);
 }
 
-TEST(Form1WindowWhileALookupWaits, PaintsTakesNoInputAndClosesAfterTheStart) {
+TEST(Form1WhileALookupWaits, PaintsTakesNoInputAndClosesAfterTheStart) {
     test::EventLog log;
     test::FakeMessageBoxes boxes(log);
-    Form1Window form(GetModuleHandleW(nullptr));
+    Form1 form(GetModuleHandleW(nullptr));
     WindowFrontEnd frontEnd(form, log);
     Win32EventThreadWait wait;
     std::atomic<bool> answer{false};

@@ -2,17 +2,17 @@
 // wherever its text reads, filled only where it does not and its text reads
 // on the colour its scheme pairs with it.
 #include "LabelColors.h"
-#include "support/ColourSchemes.h"
+#include "support/ColorSchemes.h"
 
 #include <gtest/gtest.h>
 
 namespace velk::layout {
 namespace {
 
-class LabelLookInScheme : public testing::TestWithParam<test::ColourScheme> {};
+class LabelLookInScheme : public testing::TestWithParam<test::ColorScheme> {};
 
 TEST_P(LabelLookInScheme, FillsOnlyALabelThatWouldNotRead) {
-    const SchemeColors scheme = [](SystemColor color) { return test::ColourOf(GetParam(), color); };
+    const SchemeColors scheme = [](SystemColor color) { return test::ColorOf(GetParam(), color); };
     const auto hilite = System(SystemColor::HighlightText);
     EXPECT_EQ(LookOf(kStart, scheme), (LabelLook{GetParam().startFilled, hilite, System(SystemColor::Highlight)}));
     const auto buttonText = System(SystemColor::ButtonText);
@@ -22,7 +22,7 @@ TEST_P(LabelLookInScheme, FillsOnlyALabelThatWouldNotRead) {
     EXPECT_NEAR(ContrastRatio(RelativeLuminance({118, 118, 118}), RelativeLuminance({255, 255, 255})), 4.54, 0.01);
 }
 
-INSTANTIATE_TEST_SUITE_P(Schemes, LabelLookInScheme, testing::ValuesIn(test::kColourSchemes), test::NameOf);
+INSTANTIATE_TEST_SUITE_P(Schemes, LabelLookInScheme, testing::ValuesIn(test::kColorSchemes), test::NameOf);
 
 }  // namespace
 }  // namespace velk::layout

@@ -12,7 +12,7 @@
 
 namespace velk::test {
 
-struct ColourScheme {
+struct ColorScheme {
     const char* name;
     layout::Rgb8 highlightText, highlight, buttonText, buttonFace, windowText;
     bool startFilled, newsFilled;
@@ -20,7 +20,7 @@ struct ColourScheme {
 
 // Default and HighContrastBlack come first: between them each label changes
 // its look, and the live changes start from them.
-inline constexpr ColourScheme kColourSchemes[] = {
+inline constexpr ColorScheme kColorSchemes[] = {
     {"Default", {255, 255, 255}, {0, 120, 215}, {0, 0, 0}, {240, 240, 240}, {0, 0, 0}, false, true},
     {"HighContrastBlack", {0, 0, 0}, {26, 235, 255}, {255, 255, 255}, {0, 0, 0}, {255, 255, 255}, true, false},
     {"HighContrastWhite", {255, 255, 255}, {55, 0, 110}, {0, 0, 0}, {255, 255, 255}, {0, 0, 0}, false, true},
@@ -30,7 +30,7 @@ inline constexpr ColourScheme kColourSchemes[] = {
     {"GreyButFillReads", {128, 128, 128}, {0, 0, 0}, {0, 0, 0}, {255, 255, 255}, {0, 0, 0}, true, true},
 };
 
-inline layout::Rgb8 ColourOf(const ColourScheme& s, layout::SystemColor color) {
+inline layout::Rgb8 ColorOf(const ColorScheme& s, layout::SystemColor color) {
     switch (color) {
     case layout::SystemColor::Highlight: return s.highlight;
     case layout::SystemColor::HighlightText: return s.highlightText;
@@ -48,7 +48,7 @@ using Pixels = std::function<std::uint32_t(int, int)>;  // 0xRRGGBB at 96 dpi
 // The window as drawn in `scheme`: its own background, the lines in the
 // window-text colour, each label in its look: its text in its own colour,
 // filled in the colour paired with it or not.
-inline void ExpectDrawnIn(const ColourScheme& scheme, const Pixels& pixel) {
+inline void ExpectDrawnIn(const ColorScheme& scheme, const Pixels& pixel) {
     const auto count = [&pixel](int left, int top, int width, int height, std::uint32_t colour) {
         int n = 0;
         for (int i = 0; i < width * height; ++i) n += pixel(left + i % width, top + i / width) == colour;
@@ -76,6 +76,6 @@ inline void ExpectSameLabels(const Pixels& changed, const Pixels& fresh) {
     }
 }
 
-inline std::string NameOf(const testing::TestParamInfo<ColourScheme>& row) { return row.param.name; }
+inline std::string NameOf(const testing::TestParamInfo<ColorScheme>& row) { return row.param.name; }
 
 }  // namespace velk::test

@@ -1,4 +1,4 @@
-#include "Form1Accessible.h"
+#include "Form1Accessibility.h"
 
 #include "SystemLibrary_win32.h"
 

@@ -1,25 +1,15 @@
-// Sequential reading of a file, and the portable meaning of the reasons a file
+// A file opened for reading, and the portable meaning of the reasons a file
 // cannot be read. One implementation per platform.
 #pragma once
 
-#include <cstddef>
-#include <exception>
+#include "ByteSource.h"
 #include "Path.h"
 
+#include <exception>
 #include <memory>
-#include <span>
 #include <string>
 
 namespace velk {
-
-class ByteSource {
-public:
-    virtual ~ByteSource() = default;
-
-    // Fills the front of `buffer` and returns how many bytes it wrote; 0 means
-    // end of file. Throws FileProblemError when the read fails.
-    virtual std::size_t Read(std::span<char> buffer) = 0;
-};
 
 // PathNotFound: a folder on the way to the file is missing (Windows tells it
 // apart from a missing file).

@@ -9,7 +9,7 @@
 
 namespace velk::win32 {
 
-class FixedWindowSize {
+class FixedSize {
 public:
     // From now on, the window's outer size as it is now (frame and all) is
     // its own.
@@ -21,22 +21,6 @@ public:
     // message; true when `message` was answered here (the answer in
     // *result), false when the window handles it as it would anyway.
     bool Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) const;
-
-    // While it lives, each message box (or any dialog) of the calling
-    // thread is kept at its size from its first activation until it is
-    // destroyed. Windows never sizes a message box; Wine (8.0, Debian 12's)
-    // lets an X window manager maximize it or make it full screen. Nested
-    // guards keep the hook of the outermost.
-    class DialogsKept {
-    public:
-        DialogsKept();
-        ~DialogsKept();
-        DialogsKept(const DialogsKept&) = delete;
-        DialogsKept& operator=(const DialogsKept&) = delete;
-
-    private:
-        HHOOK hook_;
-    };
 
 private:
     bool Holding() const { return !suspended_ && own_.cx > 0; }

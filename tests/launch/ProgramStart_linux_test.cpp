@@ -1,6 +1,6 @@
 // Starting a real program: a stand-in client that records how it was started.
 #include "ProgramStart.h"
-#include "ProgramStart_posix.h"
+#include "ProgramStart_linux.h"
 
 #include "AppError.h"
 #include "support/RowName.h"

@@ -23,7 +23,7 @@ struct Child {
     QString name;
 };
 
-TEST(Form1Accessible, NamesTheWindowByItsCaptionAndItsControlsByTheTable) {
+TEST(Form1Accessibility, NamesTheWindowByItsCaptionAndItsControlsByTheTable) {
     StarterRig rig;
     rig.StartShown();
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&rig.starter.Window());
@@ -47,7 +47,7 @@ TEST(Form1Accessible, NamesTheWindowByItsCaptionAndItsControlsByTheTable) {
     EXPECT_FALSE(window->child(0)->text(QAccessible::Description).isEmpty()) << "the banner is described";
 }
 
-TEST(Form1Accessible, LabelsTheNewsBoxByItsHeading) {
+TEST(Form1Accessibility, LabelsTheNewsBoxByItsHeading) {
     StarterRig rig;
     rig.StartShown();
     QAccessibleInterface* newsBox = QAccessible::queryAccessibleInterface(rig.starter.Window().Text1());
@@ -60,7 +60,7 @@ TEST(Form1Accessible, LabelsTheNewsBoxByItsHeading) {
     EXPECT_EQ(labelled.front().first, newsBox);
 }
 
-TEST(Form1Accessible, PressingStartStartsTheClientAndLeavesTheFocus) {
+TEST(Form1Accessibility, PressingStartStartsTheClientAndLeavesTheFocus) {
     StarterRig rig;
     rig.StartShown();
     QAccessibleInterface* start = QAccessible::queryAccessibleInterface(rig.starter.Window().Label2());
@@ -79,7 +79,7 @@ TEST(Form1Accessible, PressingStartStartsTheClientAndLeavesTheFocus) {
     EXPECT_EQ(rig.starter.Window().focusWidget(), rig.starter.Window().Text1());
 }
 
-TEST(Form1Accessible, PressingStartFailsAsAClickFails) {
+TEST(Form1Accessibility, PressingStartFailsAsAClickFails) {
     StarterRig rig;
     rig.StartShown();
     rig.programs.fail = true;
@@ -92,7 +92,7 @@ TEST(Form1Accessible, PressingStartFailsAsAClickFails) {
                                              L"end 1"}));
 }
 
-TEST(Form1Accessible, FindsTheControlUnderAPointAsAClickDoes) {
+TEST(Form1Accessibility, FindsTheControlUnderAPointAsAClickDoes) {
     StarterRig rig;
     rig.StartShown();
     const Form1& form = rig.starter.Window();

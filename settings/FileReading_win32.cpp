@@ -1,6 +1,6 @@
 // Reading a file with Win32 handles; wide paths of any length, so any folder
 // works.
-#include "FileSource.h"
+#include "FileReading.h"
 
 #include "WindowsError.h"
 #include "WindowsPath.h"
@@ -54,7 +54,7 @@ private:
 
 std::unique_ptr<ByteSource> OpenFileForReading(const Path& path) {
     // Shared for every kind of access, so that a tool may delete the file
-    // (to write it anew) while a click holds it open.
+    // (to write it anew) while a press holds it open.
     // In the extended-length form: a game folder may be deeper than MAX_PATH.
     const HANDLE handle = CreateFileW(ExtendedLengthPath(path.Native()).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);

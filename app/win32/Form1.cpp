@@ -1,5 +1,5 @@
 // The main window's behaviour: its messages and its keys.
-#include "Form1Window.h"
+#include "Form1.h"
 
 #include "Form1Layout.h"
 #include "HitTest.h"
@@ -31,42 +31,51 @@ HCURSOR BusyCursor() { return LoadCursorW(nullptr, kBusyCursor); }
 
 }  // namespace
 
-void Form1Window::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }
+void Form1::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }
 
-void Form1Window::SetNewsText(const std::wstring& news) { SetWindowTextW(newsBox_, WithCrLf(news).c_str()); }
+void Form1::SetNewsText(const std::wstring& news) { SetWindowTextW(newsBox_, WithCrLf(news).c_str()); }
 
-void Form1Window::PressStart() {
+void Form1::PressStart() {
     if (press_) press_->Press();
 }
 
-void Form1Window::Show(int showCommand) {
+void Form1::Show(int showCommand) {
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
     SetFocus(newsBox_);
 }
 
-void Form1Window::FocusStart() {
+void Form1::FocusStart() {
     startFocused_ = true;
     SetFocus(Handle());
     InvalidateRect(Handle(), nullptr, FALSE);
     if (accessibility_) accessibility_->NotifyStartFocused(Handle());
 }
 
-void Form1Window::FocusNewsBox() {
+void Form1::FocusNewsBox() {
     startFocused_ = false;
     SetFocus(newsBox_);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 // The window's UI state is kept here: cues hidden when it is first shown
-// (whatever key closed the welcome box), shown once this window's keys ask
-// for them, hidden again when the system says so (WM_UPDATEUISTATE).
-void Form1Window::ShowCues(WORD cues) {
-    if ((hiddenCues_ & cues) == 0) return;
-    hiddenCues_ = static_cast<WORD>(hiddenCues_ & ~cues);
+// (whatever key closed the welcome box), Tab shows the focus rectangle and
+// Alt the access key from then on; the system may hide them again
+// (WM_UPDATEUISTATE), never show them.
+void Form1::TakeCues(UINT message, WPARAM wParam) {
+    WORD shown = 0;
+    WORD hidden = 0;
+    if (message == WM_KEYDOWN && wParam == VK_TAB) shown = UISF_HIDEFOCUS;
+    if (message == WM_SYSKEYDOWN && wParam == VK_MENU) shown = UISF_HIDEACCEL;
+    if (message == WM_UPDATEUISTATE && LOWORD(wParam) == UIS_SET) {
+        hidden = static_cast<WORD>(HIWORD(wParam) & (UISF_HIDEFOCUS | UISF_HIDEACCEL));
+    }
+    const auto cues = static_cast<WORD>((hiddenCues_ & ~shown) | hidden);
+    if (cues == hiddenCues_) return;
+    hiddenCues_ = cues;
     InvalidateRect(Handle(), nullptr, FALSE);
     // The system keeps the state too, for the window's children.
-    SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
+    if (shown) SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, shown), 0);
 }
 
 namespace {
@@ -99,17 +108,17 @@ HeldInput HeldInputOf(const MSG& message) {
 
 }  // namespace
 
-void Form1Window::EndCapture() {
+void Form1::EndCapture() {
     if (GetCapture() == Handle()) ReleaseCapture();
 }
 
-bool Form1Window::PointerDown(const MSG& message) {
+bool Form1::PointerDown(const MSG& message) {
     if (!press_ || message.hwnd != Handle()) return false;
     const bool onStart = layout::IsStartClick(GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam), scale_);
     return press_->PointerDown(onStart, static_cast<InputTime>(message.time), static_cast<InputTime>(GetDoubleClickTime()));
 }
 
-void Form1Window::Hold(const MSG& message) {
+void Form1::Hold(const MSG& message) {
     const HeldInputFate fate = FateOf(HeldInputOf(message));
     if (fate.counted) PointerDown(message);
     if (fate.delivered) {
@@ -118,15 +127,15 @@ void Form1Window::Hold(const MSG& message) {
     }
 }
 
-void Form1Window::SettleHeldInput() {
+void Form1::SettleHeldInput() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) Hold(message);
     while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) Hold(message);
 }
 
-bool Form1Window::TakeKey(UINT message, WPARAM key, LPARAM flags) {
+bool Form1::TakeKey(UINT message, WPARAM key, LPARAM flags) {
+    TakeCues(message, key);
     if (message == WM_KEYDOWN && key == VK_TAB) {
-        ShowCues(UISF_HIDEFOCUS);
         // Two stops, so Tab and Shift+Tab both lead to the other.
         if (startFocused_ && GetFocus() == Handle()) {
             FocusNewsBox();
@@ -135,7 +144,6 @@ bool Form1Window::TakeKey(UINT message, WPARAM key, LPARAM flags) {
         }
         return true;
     }
-    if (message == WM_SYSKEYDOWN && key == VK_MENU) ShowCues(UISF_HIDEACCEL);
     if (message == WM_SYSCHAR && key <= 0xFFFF && press_ &&
         press_->AccessKeyDown(static_cast<wchar_t>(key), ModifiersOf(message), Repeated(flags))) {
         EndCapture();
@@ -146,7 +154,7 @@ bool Form1Window::TakeKey(UINT message, WPARAM key, LPARAM flags) {
 
 // The pointer changes at once where it is over the window, not only when it
 // next moves.
-void Form1Window::SetBusy(bool busy) {
+void Form1::SetBusy(bool busy) {
     busy_ = busy;
     POINT at{};
     if (!GetCursorPos(&at)) return;
@@ -155,13 +163,13 @@ void Form1Window::SetBusy(bool busy) {
                                                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
-LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         self->window_.reset(window);
     }
-    auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // Gone: nothing may reach the owner through it any more.
@@ -173,7 +181,7 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
     return self->Handle(message, wParam, lParam);
 }
 
-LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = Handle();
     if (LRESULT result = 0; fixedSize_.Handle(window, message, wParam, lParam, &result)) return result;
     switch (message) {
@@ -248,17 +256,14 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (TakeKey(message, wParam, lParam)) return 0;
         break;
     case WM_UPDATEUISTATE:
-        if (LOWORD(wParam) == UIS_SET) {
-            hiddenCues_ = static_cast<WORD>(hiddenCues_ | (HIWORD(wParam) & (UISF_HIDEFOCUS | UISF_HIDEACCEL)));
-            InvalidateRect(window, nullptr, FALSE);
-        }
+        TakeCues(message, wParam);
         break;
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
         // The player's colours changed: the news box, a child, is told only
         // through its window; the labels take the look that reads now.
         SendMessageW(newsBox_, message, wParam, lParam);
-        TakeColours();
+        TakeColors();
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         return 0;
     case WM_DPICHANGED: {

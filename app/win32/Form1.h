@@ -8,8 +8,8 @@
 #pragma once
 
 #include "Banner.h"
-#include "Form1Accessible.h"
-#include "FixedWindowSize.h"
+#include "Form1Accessibility.h"
+#include "FixedSize.h"
 #include "Form1View.h"
 #include "LabelColors.h"
 #include "OwnedHandles.h"
@@ -22,7 +22,7 @@
 
 namespace velk::win32 {
 
-class Form1Window final : public Form1View {
+class Form1 final : public Form1View {
 public:
     // The dpi of a window, or of the system for none.
     using DpiSource = UINT (*)(HWND);
@@ -31,10 +31,10 @@ public:
     // Creates the window hidden, with the caption it was designed with, at
     // the layout's size for the dpi of the monitor it opens on (`dpiOf`
     // tells it; the system's own calls unless a test says otherwise).
-    explicit Form1Window(HINSTANCE instance, DpiSource dpiOf = &DpiOf);
-    ~Form1Window() override;
-    Form1Window(const Form1Window&) = delete;
-    Form1Window& operator=(const Form1Window&) = delete;
+    explicit Form1(HINSTANCE instance, DpiSource dpiOf = &DpiOf);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     // Where clicks on "Start", its other presses and closes go; none before.
     void SetStartPress(StartPress* press) { press_ = press; }
@@ -75,8 +75,9 @@ private:
     // over, and the pointer's capture goes with it, so that the next click
     // anywhere is not eaten.
     void EndCapture();
-    // Shows keyboard cues (UISF_HIDEFOCUS, UISF_HIDEACCEL) from now on.
-    void ShowCues(WORD cues);
+    // The keyboard cues (UISF_HIDEFOCUS, UISF_HIDEACCEL) that `message`, a
+    // key of the window's or WM_UPDATEUISTATE, shows or hides.
+    void TakeCues(UINT message, WPARAM wParam);
     // Fonts, the banner and the news box at `dpi`, then the window at the
     // layout's size there, placed at `at` (its top-left corner) if given.
     void FitToDpi(UINT dpi, const POINT* at);
@@ -85,7 +86,7 @@ private:
     SIZE OuterSize(UINT dpi) const;
     void Paint(HDC dc) const;
     // Each label's look in the system colours of now.
-    void TakeColours();
+    void TakeColors();
 
     HINSTANCE instance_;
     DpiSource dpiOf_;
@@ -95,7 +96,7 @@ private:
     OwnedFont uiFont_;
     double scale_ = 1.0;
     // Its own size, whatever a window manager asks for.
-    FixedWindowSize fixedSize_;
+    FixedSize fixedSize_;
     layout::LabelLook startLook_{};
     layout::LabelLook headingLook_{};
     bool busy_ = false;

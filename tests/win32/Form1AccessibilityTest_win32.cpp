@@ -3,7 +3,7 @@
 // processes): roles and names from the layout table, scaled locations, the
 // same hit test as a click, and "Press" on Start doing what a click does.
 #include "Form1Layout.h"
-#include "Form1Window.h"
+#include "Form1.h"
 #include "support/Fakes.h"
 
 #include <windows.h>
@@ -44,7 +44,7 @@ void PumpMessages() {
     }
 }
 
-class Form1WindowAccessible : public testing::Test {
+class Form1Accessibility : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_HRESULT_SUCCEEDED(kComStarted);
@@ -81,7 +81,7 @@ protected:
         return id;
     }
 
-    Form1Window form_{GetModuleHandleW(nullptr)};
+    Form1 form_{GetModuleHandleW(nullptr)};
     IAccessible* client_ = nullptr;
     int clicks_ = 0;
     test::EventLog log_;
@@ -90,7 +90,7 @@ protected:
     StartPress press_{[this] { ++clicks_; }, boxes_, frontEnd_};
 };
 
-TEST_F(Form1WindowAccessible, NamesTheWindowAndItsControlsFromTheTable) {
+TEST_F(Form1Accessibility, NamesTheWindowAndItsControlsFromTheTable) {
     EXPECT_EQ(Name(CHILDID_SELF), L"My Server");
     long count = 0;
     ASSERT_HRESULT_SUCCEEDED(client_->get_accChildCount(&count));
@@ -121,7 +121,7 @@ void CALLBACK OnFocus(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD
     if (object == OBJID_CLIENT) focusEvents.push_back(child);
 }
 
-TEST_F(Form1WindowAccessible, TellsWhenStartTakesTheFocusFromTheKeyboard) {
+TEST_F(Form1Accessibility, TellsWhenStartTakesTheFocusFromTheKeyboard) {
     const auto state = [this] {
         VARIANT value;
         VariantInit(&value);
@@ -146,7 +146,7 @@ TEST_F(Form1WindowAccessible, TellsWhenStartTakesTheFocusFromTheKeyboard) {
     EXPECT_NE(std::find(focusEvents.begin(), focusEvents.end(), 2), focusEvents.end()) << "no focus event for Start";
 }
 
-TEST_F(Form1WindowAccessible, GivesTheNewsBoxAsTheEditControlsOwnObject) {
+TEST_F(Form1Accessibility, GivesTheNewsBoxAsTheEditControlsOwnObject) {
     IDispatch* dispatch = nullptr;
     ASSERT_EQ(client_->get_accChild(Child(4), &dispatch), S_OK);
     IAccessible* newsBox = nullptr;
@@ -171,7 +171,7 @@ TEST_F(Form1WindowAccessible, GivesTheNewsBoxAsTheEditControlsOwnObject) {
     fromEdit->Release();
 }
 
-TEST_F(Form1WindowAccessible, LocatesStartWhereItIsDrawn) {
+TEST_F(Form1Accessibility, LocatesStartWhereItIsDrawn) {
     long left = 0, top = 0, width = 0, height = 0;
     ASSERT_HRESULT_SUCCEEDED(client_->accLocation(&left, &top, &width, &height, Child(2)));
     POINT origin{0, 0};
@@ -186,7 +186,7 @@ TEST_F(Form1WindowAccessible, LocatesStartWhereItIsDrawn) {
     EXPECT_EQ(width, 514);
 }
 
-TEST_F(Form1WindowAccessible, HitTestsAsAClickDoes) {
+TEST_F(Form1Accessibility, HitTestsAsAClickDoes) {
     const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
     const int right = start.left + start.width - 1;
     const int bottom = start.top + start.height - 1;
@@ -199,7 +199,7 @@ TEST_F(Form1WindowAccessible, HitTestsAsAClickDoes) {
     EXPECT_EQ(HitAt(520, 60), CHILDID_SELF) << "a line";
 }
 
-TEST_F(Form1WindowAccessible, PressesStartLikeAClickAndLeavesTheFocus) {
+TEST_F(Form1Accessibility, PressesStartLikeAClickAndLeavesTheFocus) {
     const HWND focus = GetFocus();
     ASSERT_HRESULT_SUCCEEDED(client_->accDoDefaultAction(Child(2)));
     PumpMessages();
@@ -210,10 +210,10 @@ TEST_F(Form1WindowAccessible, PressesStartLikeAClickAndLeavesTheFocus) {
     EXPECT_EQ(clicks_, 1);
 }
 
-TEST(Form1WindowAccessibleLifetime, AnswersDisconnectedOnceTheWindowIsGone) {
+TEST(Form1AccessibilityLifetime, AnswersDisconnectedOnceTheWindowIsGone) {
     IAccessible* client = nullptr;
     {
-        Form1Window form(GetModuleHandleW(nullptr));
+        Form1 form(GetModuleHandleW(nullptr));
         ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(form.Handle(), static_cast<DWORD>(OBJID_CLIENT),
                                                             __uuidof(IAccessible), reinterpret_cast<void**>(&client)));
     }

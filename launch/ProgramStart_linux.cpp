@@ -11,9 +11,9 @@
 // Wayland have no portable way to ask a native program to start minimized,
 // so for a native client the window state is not passed on: it decides.
 #include "ProgramStart.h"
-#include "ProgramStart_posix.h"
+#include "ProgramStart_linux.h"
 
-#include "ClientKind.h"
+#include "ProgramKind.h"
 #include "TextCodec.h"
 
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "Form1Accessible.h"
+#include "Form1Accessibility.h"
 
 #include "Form1.h"
 #include "Form1Layout.h"

@@ -1,4 +1,4 @@
-#include "support/OpenFile.h"
+#include "support/FileAccess.h"
 
 #include <windows.h>
 

@@ -1,52 +1,16 @@
-#include "FixedWindowSize.h"
+// Wine 8.0's sizable message boxes answered: each dialog of the thread
+// subclassed at its first activation and held at its size (FixedSize).
+#include "WineDialogSize.h"
+
+#include "FixedSize.h"
 
 namespace velk::win32 {
-namespace {
-
-UINT RefitMessage() {
-    static const UINT message = RegisterWindowMessageW(L"VelkLoader.Refit");
-    return message;
-}
-
-}  // namespace
-
-void FixedWindowSize::TakeFrom(HWND window) {
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    own_ = {outer.right - outer.left, outer.bottom - outer.top};
-}
-
-bool FixedWindowSize::Handle(HWND window, UINT message, WPARAM, LPARAM lParam, LRESULT* result) const {
-    if (message == WM_GETMINMAXINFO && Holding()) {
-        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        limits->ptMinTrackSize = limits->ptMaxTrackSize = limits->ptMaxSize = {own_.cx, own_.cy};
-        *result = 0;
-        return true;
-    }
-    if (message == WM_WINDOWPOSCHANGING && Holding()) {
-        auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
-        if (!(position->flags & SWP_NOSIZE) && !IsIconic(window) &&
-            (position->cx != own_.cx || position->cy != own_.cy)) {
-            position->cx = own_.cx;
-            position->cy = own_.cy;
-            PostMessageW(window, RefitMessage(), 0, 0);
-        }
-        return false;  // the window's own handling goes on with the size kept
-    }
-    if (message == RefitMessage() && Holding()) {
-        SetWindowPos(window, nullptr, 0, 0, own_.cx, own_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        *result = 0;
-        return true;
-    }
-    return false;
-}
-
 namespace {
 
 // A dialog of this thread held at its size: its own procedure wrapped.
 struct HeldDialog {
     WNDPROC procedure;
-    FixedWindowSize size;
+    FixedSize size;
 };
 
 constexpr wchar_t kHeldProperty[] = L"VelkLoader.HeldDialog";
@@ -92,12 +56,18 @@ thread_local HHOOK dialogHook = nullptr;
 
 }  // namespace
 
-FixedWindowSize::DialogsKept::DialogsKept()
-    : hook_(dialogHook ? nullptr : SetWindowsHookExW(WH_CBT, &OnDialogActivated, nullptr, GetCurrentThreadId())) {
+bool RunningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+WineDialogSize::WineDialogSize(bool underWine)
+    : hook_(!underWine || dialogHook ? nullptr
+                                     : SetWindowsHookExW(WH_CBT, &OnDialogActivated, nullptr, GetCurrentThreadId())) {
     if (hook_) dialogHook = hook_;
 }
 
-FixedWindowSize::DialogsKept::~DialogsKept() {
+WineDialogSize::~WineDialogSize() {
     if (!hook_) return;
     UnhookWindowsHookEx(hook_);
     dialogHook = nullptr;

@@ -1,5 +1,5 @@
 // Reading a file with POSIX descriptors.
-#include "FileSource.h"
+#include "FileReading.h"
 
 #include "TextCodec.h"
 

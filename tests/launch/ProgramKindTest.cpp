@@ -1,4 +1,4 @@
-#include "ClientKind.h"
+#include "ProgramKind.h"
 
 #include "support/RowName.h"
 
