@@ -25,6 +25,9 @@ ProgramStarter& PlatformProgramStarter();
 // Why a program did not start, as each platform reports it.
 enum class StartProblem { NotFound, PathNotFound, PermissionDenied, NotExecutable, NeedsWine, Other };
 
+// Throws the AppError that says why: what stands at the program's path (a
+// folder, a device, a link to nothing) where that says more than `problem`,
+// else `problem`, with `systemText` for Other.
 [[noreturn]] void ThrowStartError(const Path& program, StartProblem problem,
                                   const std::wstring& systemText);
 

@@ -10,4 +10,8 @@ namespace velk {
 // the platform cannot tell.
 Path ApplicationFolder();
 
+// The AppError of a folder the platform cannot tell, with its reason (the
+// system's words; may be empty).
+[[noreturn]] void ThrowNoApplicationFolder(const std::wstring& systemText);
+
 }  // namespace velk

@@ -1,7 +1,6 @@
 // Linux: the kernel's link to the running executable.
 #include "ApplicationFolder.h"
 
-#include "AppError.h"
 #include "TextCodec.h"
 
 #include <cstring>
@@ -13,10 +12,7 @@ namespace velk {
 Path ApplicationFolder() {
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        throw AppError(L"Cannot find the folder of the running program: " + FromSystemCodePage(error.message()) +
-                       L".");
-    }
+    if (error) ThrowNoApplicationFolder(FromSystemCodePage(error.message()));
     return executable.parent_path();
 }
 

@@ -10,20 +10,15 @@
 namespace velk {
 namespace {
 
-FileProblemError ProblemFromError(DWORD error, const Path& path) {
+FileProblemError ProblemFromError(DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_INVALID_NAME:
         return {FileProblem::NotFound, {}};
     case ERROR_PATH_NOT_FOUND:
         return {FileProblem::PathNotFound, {}};
-    case ERROR_ACCESS_DENIED: {
-        // Windows answers "access denied" for a folder too.
-        const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(path.Native()).c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            return {FileProblem::IsFolder, {}};
+    case ERROR_ACCESS_DENIED:  // also for a folder (the settings reader tells it)
         return {FileProblem::AccessDenied, {}};
-    }
     default:
         return {FileProblem::Other, WindowsErrorText(error)};
     }
@@ -58,7 +53,7 @@ std::unique_ptr<ByteSource> OpenFileForReading(const Path& path) {
     // In the extended-length form: a game folder may be deeper than MAX_PATH.
     const HANDLE handle = CreateFileW(ExtendedLengthPath(path.Native()).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) throw ProblemFromError(GetLastError(), path);
+    if (handle == INVALID_HANDLE_VALUE) throw ProblemFromError(GetLastError());
     auto file = std::make_unique<Win32File>(handle);
     // A named pipe or a device would block or never end.
     if (GetFileType(handle) != FILE_TYPE_DISK) throw FileProblemError(FileProblem::NotRegularFile, {});

@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "FileReading.h"
 #include "ItemReader.h"
+#include "PathKind.h"
 #include "TextCodec.h"
 
 #include <vector>
@@ -10,8 +11,24 @@
 namespace velk {
 namespace {
 
-std::wstring ProblemText(const FileProblemError& error) {
-    switch (error.Problem()) {
+// What stands at the path says more than the system's error where it is a
+// folder, a device or a link to nothing (Windows calls a folder "access
+// denied", Linux a link to nothing "not found").
+FileProblem ProblemAt(const Path& path, FileProblem problem) {
+    switch (KindOfPath(path)) {
+    case PathKind::Folder:
+        return FileProblem::IsFolder;
+    case PathKind::Special:
+        return FileProblem::NotRegularFile;
+    case PathKind::BrokenLink:
+        return FileProblem::BrokenLink;
+    default:
+        return problem;
+    }
+}
+
+std::wstring ProblemText(const Path& path, const FileProblemError& error) {
+    switch (ProblemAt(path, error.Problem())) {
     case FileProblem::NotFound:
         return L"file not found";
     case FileProblem::PathNotFound:
@@ -22,6 +39,8 @@ std::wstring ProblemText(const FileProblemError& error) {
         return L"it is a folder, not a file";
     case FileProblem::NotRegularFile:
         return L"it is not a regular file";
+    case FileProblem::BrokenLink:
+        return L"it is a link to a file that is not there";
     case FileProblem::Other:
         break;
     }
@@ -48,7 +67,7 @@ std::vector<std::wstring> ReadItems(const Path& path, std::size_t count,
             items.push_back(std::move(*item));
         }
     } catch (const FileProblemError& error) {
-        Fail(path, ProblemText(error));
+        Fail(path, ProblemText(path, error));
     } catch (const ItemTooLongError& error) {
         Fail(path, L"item " + std::to_wstring(error.Item()) + L" is longer than the limit of " +
                        std::to_wstring(kMaxItemBytes / 1024) + L" KiB (" + std::to_wstring(kMaxItemBytes) +

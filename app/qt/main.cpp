@@ -1,5 +1,6 @@
 // Entry of the Qt starter.
 #include "ApplicationFolder.h"
+#include "ApplicationStart.h"
 #include "ProgramStart.h"
 #include "QtEventThreadWait.h"
 #include "QtMessageBoxes.h"
@@ -8,12 +9,10 @@
 #include "Starter.h"
 #include "WaitingSocketLayer.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[]) {
     // A silent session bus would hold Qt's first use of it for good.
     velk::qt::DropSilentSessionBus();
-    QApplication application(argc, argv);
+    const auto application = velk::qt::StartApplication(argc, argv);
     // Wayland shells take the starter's name and icon from the desktop file
     // of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vellmark.VelkLoader"));

@@ -4,7 +4,8 @@
 # an older editor) at its designed size; titles saved in the code page of the
 # player's language (Cyrillic, Japanese) read right under that locale; a
 # session bus that never answers does not hold the start; 300 MB of blanks and
-# a missing settings file end the starter after an error box.
+# a missing settings file end the starter after an error box; without a display
+# it says so in one line and ends with status 1, without aborting.
 # Usage: starter_e2e.sh PATH_TO_Velk_Loader
 set -euo pipefail
 loader=$1
@@ -77,6 +78,17 @@ check "with a session bus that never answers, the welcome box still comes" wait_
 kill "$starter_pid" "$silent_bus" 2>/dev/null || true
 wait "$starter_pid" "$silent_bus" 2>/dev/null || true
 starter_pid=
+
+# --- Without a display ------------------------------------------------------
+# Each environment: the one line expected on standard error.
+for row in "-u DISPLAY -u WAYLAND_DISPLAY|neither DISPLAY nor WAYLAND_DISPLAY is set" \
+           "-u WAYLAND_DISPLAY DISPLAY=:9999|cannot open a display (DISPLAY is \":9999\"" \
+           "QT_QPA_PLATFORM=nonesuch|QT_QPA_PLATFORM names (\"nonesuch\") cannot start here"; do
+    status=0
+    said=$(env ${row%%|*} timeout 60 "$work/ok/$(basename "$loader")" 2>&1 >/dev/null) || status=$?
+    check "${row%%|*}: one line ($said), status 1 ($status)" \
+        test "$status" -eq 1 -a "$(wc -l <<<"$said")" -eq 1 -a -n "$(grep -F "${row#*|}" <<<"$said")"
+done
 
 # --- Without a settings file ------------------------------------------------
 game_folder missing

@@ -109,9 +109,10 @@ TEST_F(PosixProgramStart, TwoStartsStartTwoClientsAndLeaveNoZombie) {
 
 struct FailureCase {
     const char* name;
-    const char* content;  // nullptr: no file
+    const char* content;  // nullptr: no file, or what `link` makes
     std::filesystem::perms permissions;
     const char* reason;
+    const char* link = nullptr;  // "": a folder; else a link to it
 };
 
 class PosixProgramStartFailure : public testing::TestWithParam<FailureCase> {};
@@ -122,6 +123,10 @@ TEST_P(PosixProgramStartFailure, NamesTheProgramAndTheReason) {
     if (GetParam().content) {
         folder.Write("velk.exe", GetParam().content);
         std::filesystem::permissions(program, GetParam().permissions);
+    } else if (GetParam().link && !*GetParam().link) {
+        std::filesystem::create_directory(program);
+    } else if (GetParam().link) {
+        std::filesystem::create_symlink(GetParam().link, program);
     }
     try {
         PlatformProgramStarter().Start(program, L"1.2.3.4:1", WindowState::MinimizedWithFocus);
@@ -139,7 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"NotExecutable", "#!/bin/sh\n", perms::owner_read | perms::owner_write,
                                 "permission denied"},
                     FailureCase{"NoProgramInside", "just text\n", perms::owner_all,
-                                "it is not an executable program"}),
+                                "it is not an executable program"},
+                    FailureCase{"AFolder", nullptr, perms::none, "it is a folder, not the game client", ""},
+                    FailureCase{"ADevice", nullptr, perms::none, "it is not a regular file", "/dev/null"},
+                    FailureCase{"ALinkToNothing", nullptr, perms::none, "it is a link to a file that is not there",
+                                "missing.exe"}),
     test::RowName());
 
 // A Windows client is started through the first "wine" on PATH, found in a

@@ -58,17 +58,27 @@ TEST(Win32ProgramStart, StartsAClientInAFolderDeeperThanMaxPath) {
     EXPECT_TRUE(lines[0].ends_with("\" 127.0.0.1:800")) << lines[0];
 }
 
-TEST(Win32ProgramStart, AMissingClientIsReportedByName) {
+// A client that cannot start is reported by name and reason: missing, or a
+// folder in its place (where the system says "access denied", or under
+// Wine "invalid handle").
+class Win32ProgramStartFailure : public testing::TestWithParam<std::pair<const char*, bool>> {};
+
+TEST_P(Win32ProgramStartFailure, NamesTheProgramAndTheReason) {
     test::TempFolder temp;
     const auto program = temp.Path() / "velk.exe";
+    if (GetParam().second) std::filesystem::create_directory(program);
     try {
         PlatformProgramStarter().Start(program, L"1.2.3.4:1", WindowState::MinimizedWithFocus);
         FAIL() << "started";
     } catch (const AppError& error) {
         EXPECT_THAT(error.what(),
-                    testing::AllOf(testing::HasSubstr(ToUtf8(program.native())), testing::HasSubstr("file not found")));
+                    testing::AllOf(testing::HasSubstr(ToUtf8(program.native())), testing::HasSubstr(GetParam().first)));
     }
 }
+INSTANTIATE_TEST_SUITE_P(Table, Win32ProgramStartFailure,
+                         testing::Values(std::pair("file not found", false),
+                                         std::pair("it is a folder, not the game client", true)),
+                         [](const auto& row) { return std::string(row.param.second ? "AFolder" : "Missing"); });
 
 }  // namespace
 }  // namespace velk

@@ -1,5 +1,6 @@
 // A settings file that is no regular file is refused at once: opening a FIFO
-// without a writer, or reading a device without end, must never hang.
+// without a writer, or reading a device without end, must never hang; a link
+// to nothing is told apart from a missing file.
 #include "SettingsFile.h"
 
 #include "AppError.h"
@@ -25,6 +26,7 @@ using test::TempFolder;
 struct KindCase {
     const char* name;
     std::function<void(const std::filesystem::path&)> make;
+    const char* reason = "it is not a regular file";
 };
 
 class SettingsFileKinds : public testing::TestWithParam<KindCase> {};
@@ -42,7 +44,7 @@ TEST_P(SettingsFileKinds, AreRefusedWithTheirReason) {
             }
             ADD_FAILURE() << "read";
         } catch (const AppError& error) {
-            EXPECT_THAT(error.what(), testing::HasSubstr("it is not a regular file"));
+            EXPECT_THAT(error.what(), testing::HasSubstr(GetParam().reason));
         }
     }
 }
@@ -75,7 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  MakeFifo(path.parent_path() / "pipe");
                                  LinkTo("pipe", path);
                              }},
-                    KindCase{"Socket", MakeSocket}),
+                    KindCase{"Socket", MakeSocket},
+                    KindCase{"LinkToNothing", [](const auto& path) { LinkTo("missing.ini", path); },
+                             "it is a link to a file that is not there"}),
     test::RowName());
 
 }  // namespace
