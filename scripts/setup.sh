@@ -16,7 +16,7 @@ packages=(
     # the Windows build, and Wine to run its tests
     g++-mingw-w64-x86-64-posix googletest wine wine64
     # a private X server and its tools, for the demo and the end-to-end tests
-    xvfb xdotool x11-utils x11-xserver-utils imagemagick procps
+    xvfb xdotool x11-utils x11-xserver-utils x11-xkb-utils imagemagick procps
     # the accessibility bus and a screen reader's API to it
     dbus-daemon at-spi2-core python3-pyatspi
     # Wayland: Qt's platform plugin and two compositors to run the starter on

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QStyleHints>
 #include <QWindow>
 
@@ -59,6 +60,15 @@ KeyModifiers ModifiersOf(const QKeyEvent& key) {
             held.testFlag(Qt::MetaModifier)};
 }
 
+Qt::KeyboardModifiers QtModifiersOf(KeyModifiers modifiers) {
+    Qt::KeyboardModifiers held;
+    held.setFlag(Qt::ShiftModifier, modifiers.shift);
+    held.setFlag(Qt::ControlModifier, modifiers.control);
+    held.setFlag(Qt::AltModifier, modifiers.alt);
+    held.setFlag(Qt::MetaModifier, modifiers.meta);
+    return held;
+}
+
 KeyStamp StampOf(const QKeyEvent& key) {
     return {static_cast<std::uint32_t>(key.key()), static_cast<InputTime>(key.timestamp())};
 }
@@ -89,10 +99,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
     start_->SetKeyHandler([this](const QKeyEvent& key) {
         return press_ && press_->FocusedKeyDown(StartKeyOf(key), ModifiersOf(key), key.isAutoRepeat(), StampOf(key));
     });
-    // Alt shows the access key, as Windows shows it; Alt and a character
-    // reach the press owner, which tells Start's access key.
+    // Keys shown to "Start" for its cues, and to the press owner.
     newsBox_->installEventFilter(this);
     start_->installEventFilter(this);
+    MatchAccessKey();
 
     ApplyColors();
     new PaletteWatcher(this, [this] { ApplyColors(); });
@@ -127,16 +137,38 @@ void Form1::PressStart() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease && press_) press_->KeyUp(StampOf(static_cast<const QKeyEvent&>(*event)));
-    if (event->type() == QEvent::KeyPress) {
+    const auto type = event->type();
+    if (type == QEvent::KeyRelease && press_) press_->KeyUp(StampOf(static_cast<const QKeyEvent&>(*event)));
+    if (type == QEvent::KeyPress) start_->KeyPressed(static_cast<const QKeyEvent&>(*event));
+    // Qt asks the focus widget before it tries its shortcuts with a key: the
+    // key a shortcut then matches.
+    if (type == QEvent::ShortcutOverride) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        start_->KeyPressed(key);
-        if (key.key() > 0 && key.key() <= 0xFFFF && press_ &&
-            press_->AccessKeyDown(static_cast<wchar_t>(key.key()), ModifiersOf(key), key.isAutoRepeat(), StampOf(key))) {
-            return true;
-        }
+        shortcutKey_ = {ModifiersOf(key), key.isAutoRepeat(), StampOf(key)};
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Start's access key is matched as Qt matches its own shortcuts and
+// mnemonics: on every layout the player has, so that where the active one
+// has no Latin letter on that key (Russian, Greek) Qt finds it in the
+// others. One shortcut for each set of modifiers the press owner takes with
+// it; the press owner then has the key Qt matched, as it came.
+void Form1::MatchAccessKey() {
+    const wchar_t key = layout::FoldCase(layout::AccessKeyOf(layout::kStart.accessible));
+    for (unsigned held = 0; held < 16; ++held) {
+        const KeyModifiers modifiers{(held & 1) != 0, (held & 2) != 0, (held & 4) != 0, (held & 8) != 0};
+        if (!IsStartAccessKey(key, modifiers)) continue;
+        const QKeyCombination combination(QtModifiersOf(modifiers), static_cast<Qt::Key>(key));
+        auto* shortcut = new QShortcut(QKeySequence(combination), this);
+        const auto matched = [this, key] {
+            const MatchedKey typed = shortcutKey_.value_or(MatchedKey{});
+            shortcutKey_.reset();
+            if (press_) press_->AccessKeyDown(key, typed.modifiers, typed.autoRepeat, typed.stamp);
+        };
+        connect(shortcut, &QShortcut::activated, this, matched);
+        connect(shortcut, &QShortcut::activatedAmbiguously, this, matched);
+    }
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -54,11 +55,19 @@ protected:
 
 private:
     void ApplyColors();
+    void MatchAccessKey();
     bool IsOnStart(const QMouseEvent& event) const;
     // A left-button down, delivered or held back while busy, to the press owner.
     void PointerDown(const QMouseEvent& event);
 
     StartPress* press_ = nullptr;
+    // The key event of the shortcut Qt is about to match.
+    struct MatchedKey {
+        KeyModifiers modifiers;
+        bool autoRepeat = false;
+        KeyStamp stamp;
+    };
+    std::optional<MatchedKey> shortcutKey_;
     bool applyingColors_ = false;
     std::unique_ptr<QObject> inputHold_;
     QLabel* banner_;
