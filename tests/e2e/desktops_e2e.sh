@@ -51,11 +51,15 @@ refuses() {  # refuses WINDOW STATE...
     shift
     own=$(size_of "$window")
     wmctrl -i -r "$window" -b "add,$(IFS=,; echo "$*")"
+    # Sampled over a bounded time, as a player would see it.
     for i in $(seq 40); do sizes+=("$(size_of "$window")"); sleep 0.05; done
     echo "  $*: $(printf "%s\n" "${sizes[@]}" | uniq -c | xargs)"
     [ -z "$(printf '%s\n' "${sizes[@]:4}" | grep -v -x "$own")" ] &&
         ! xprop -id "$window" _NET_WM_STATE | grep -q -E "$(IFS='|'; echo "$*" | tr a-z A-Z)"
 }
+# managed WINDOW: the window manager has taken the window on (ICCCM: it
+# sets WM_STATE on each window it manages), also one mapped before it ran.
+managed() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state'; }
 x11_folder="$work/X11 Game"
 game_folder "X11 Game" $'localhost,7007\r\nX11 Realm\r\nnews\r\n'
 # KWin's compositing on a virtual screen (llvmpipe) stops it managing new
@@ -66,16 +70,17 @@ for wm in "KWin:env KWIN_COMPOSE=N kwin_x11 --replace" "xfwm4:xfwm4 --replace --
     timeout 120 dbus-run-session -- ${wm#*:} >"$work/$name.log" 2>&1 &
     wm_pid=$!
     wait_until 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || true
-    sleep 2
     launch "$x11_folder"
     box=$(wait_for_window '^Project1$' 60) || box=
     check "$name: the welcome box comes first, and alone" \
         test -n "$box" -a -z "$(visible_window_names | grep '^X11 Realm' || true)"
+    [ -n "$box" ] && check "$name: manages the box" wait_until 30 managed "$box"
     [ -n "$box" ] && check "$name: a full-screen request leaves the box at its size" refuses "$box" fullscreen
     [ -n "$box" ] && dismiss_box "$box" || true
     window=$(wait_for_window '^X11 Realm$' 30) || window=
     check "$name: then the window, at 709 x 125 ($(size_of "$window"))" test "$(size_of "$window")" = 709x125
     if [ -n "$window" ]; then
+        check "$name: manages the window" wait_until 30 managed "$window"
         check "$name: a full-screen request leaves it at its size" refuses "$window" fullscreen
         check "$name: a maximize request too" refuses "$window" maximized_vert maximized_horz
     fi
@@ -145,15 +150,19 @@ on_compositor mutter on_mutter mutter --headless --wayland --no-x11 --virtual-mo
 # full-screen and maximize requests the window is back at 709 x 125, the
 # compositor's last word that size.
 on_kwin() {
-    kwin_script() {  # kwin_script JS: runs JS over each of KWin's windows, as w
+    # kwin_script JS: runs JS over each of KWin's windows, as w. KWin runs a
+    # script once, when it is started, and leaves it loaded (started once,
+    # it is not run again): what it does is waited for by the caller.
+    kwin_script() {
         local file="$work/script-$RANDOM.js" call
         printf 'for (const w of workspace.clientList()) { %s }\n' "$1" >"$file"
-        for call in "loadScript $file ${file##*/}" start "unloadScript ${file##*/}"; do
+        for call in "loadScript $file ${file##*/}" start; do
             DBUS_SESSION_BUS_ADDRESS=$bus gdbus call --session --dest org.kde.KWin --object-path /Scripting \
                 --method "org.kde.kwin.Scripting.${call%% *}" ${call#"${call%% *}"} >/dev/null
-            sleep 0.3
         done
     }
+    # The compositor's configure events the starter has had so far.
+    configures() { grep -c 'xdg_toplevel@[0-9]*\.configure(' "$traffic" || true; }
     # The window's last row: committed and last asked at 709 x 125, after a
     # larger size was asked.
     back() { announced "$traffic" | awk 'END { split($4, c, "x"); exit !(NR >= 2 && $3 == "709x125" && $5 == "709x125" && c[1] > 709) }'; }
@@ -161,9 +170,11 @@ on_kwin() {
     wait_until 20 shown 2 || true
     kwin_script 'if (w.caption == "X11 Realm") w.fullScreen = true;'
     wait_until 20 back || true
+    local main asked
+    asked=$(configures)
     kwin_script 'if (w.caption == "X11 Realm") w.setMaximize(true, true);'
-    sleep 2  # for the maximized size to be asked and taken back
-    local main
+    # KWin's answer to the maximize, then the window's return to its size.
+    wait_until 20 test "$(configures)" -gt "$asked" || true
     wait_until 20 back || true
     main=$(announced "$traffic" | tail -n 1)
     check "KWin Wayland: after full screen and maximize, back at 709 x 125 ($main)" back
@@ -218,8 +229,8 @@ window_named() { windows | grep "^$1|"; }
 # the X window's pixels), then a press and release of its left button.
 scale=1
 click() {
+    # The X server sends the compositor the move, then the button, in order.
     xdotool mousemove "$(awk "BEGIN { print int($1 * $scale) }")" "$(awk "BEGIN { print int($2 * $scale) }")"
-    sleep 0.2
     xdotool click 1
 }
 
@@ -245,8 +256,11 @@ for scale in 1 1.5 2; do
         test "$type" = floating_con -a "$width" = 709 -a "$height" = 125
     [ -n "$x" ] && click $((x + 100)) $((y + 60))
     check "at scale $scale: a click on Start starts the client" wait_until 60 clients_at_least "$folder" $((before + 1))
+    # Sway makes the window full screen as it answers the request; the
+    # window then asks to leave that state.
     ipc '[title="^Wayland Realm$"] fullscreen enable' >/dev/null
-    sleep 2
+    floating_at_size() { window_named 'Wayland Realm' | grep -q -x "Wayland Realm|[^|]*|floating_con|[^|]*|[^|]*|709|125"; }
+    wait_until 20 floating_at_size || true
     IFS='|' read -r _ _ type _ _ width height < <(window_named 'Wayland Realm' || echo)
     check "at scale $scale: a full-screen request leaves it floating at 709 x 125 ($type ${width}x$height)" \
         test "$type ${width}x$height" = "floating_con 709x125"

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """A name server for the tests, on 127.0.0.1 port 53 (UDP): answers A queries
-for the names it is given, at once, after a delay, or never; other names do
-not exist. Prints "ready" once it listens.
+for the names it is given, at once, never, or held until the test lets it
+(a file "released-NAME" in the working folder); other names do not exist.
+Prints "ready" once it listens, and "asked NAME" for each query.
 
-Usage: name_server.py NAME=ADDRESS[@SECONDS|@never] ...
+Usage: name_server.py NAME=ADDRESS[@held|@never] ...
 """
+import os
 import socket
 import struct
 import sys
@@ -33,11 +35,12 @@ def answer(server, query, client):
         qtype = struct.unpack(">H", query[end - 4:end - 2])[0]
     except (IndexError, struct.error):
         return
+    print("asked " + name, flush=True)
     rule = rules.get(name)
     if rule and rule[1] == "never":
         return
-    if rule and rule[1]:
-        time.sleep(float(rule[1]))
+    while rule and rule[1] == "held" and not os.path.exists("released-" + name):
+        time.sleep(0.05)
     ident = query[:2]
     question = query[12:end]
     if rule is None:  # no such name

@@ -57,7 +57,7 @@ if [ -n "$window" ]; then
     check "minimized (show state 2)" test "$(sed -n 's/^show://p' "$folder/velk.log" 2>/dev/null)" = "2"
 
     xdotool mousemove --window "$window" $((border + 300)) $((top + 30)) click 1
-    sleep 1.5
+    sleep 1.5  # a bounded look for a start that must not come
     check "a click on the banner starts nothing" test "$(records)" -eq 1
 
     # A player without a mouse.
@@ -68,7 +68,7 @@ if [ -n "$window" ]; then
     press_keys "$window" alt+s
     check "Alt+S starts it" clients_now "$folder" 4
     press_keys "$window" Tab Return
-    sleep 2  # for a start that must not come
+    sleep 2  # a bounded look for a start that must not come
     check "Tab back to the news box and Return there starts nothing ($(records))" test "$(records)" -eq 4
     one_press_per_intent "$window" $((border + 100)) $((top + 60)) "$folder"
 fi

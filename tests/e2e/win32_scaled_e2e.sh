@@ -70,7 +70,7 @@ for dpi in 120 144 192; do
             wait_until 60 clients_at_least "$folder" "$expected"
         click ${outsides[$((expected - 1))]}
     done
-    sleep 1.5
+    sleep 1.5  # a bounded look for a start that must not come
     check "$percent %: clicks just outside Start start nothing" test "$(clients_started "$folder")" -eq "$expected"
     kill "$starter_pid" 2>/dev/null || true
     end_starter

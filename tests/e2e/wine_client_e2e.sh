@@ -25,8 +25,8 @@ open_window() {
     dismiss_welcome || true
     window=$(wait_for_window "^$2\$" 20) || window=
     check "the window of $2 appears" test -n "$window"
-    # A window just mapped may not take input yet.
-    sleep 0.5
+    # A window takes input once it is drawn.
+    check "and is drawn" wait_until 30 window_drawn "$window"
 }
 click_start() { [ -n "$window" ] && xdotool mousemove --window "$window" 100 60 click 1; }
 
