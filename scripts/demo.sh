@@ -35,19 +35,19 @@ trap 'kill "$starter" 2>/dev/null; stop_private_xvfb; rm -rf "$XDG_RUNTIME_DIR"'
 "$demo/Velk_Loader" &
 starter=$!
 box=$(wait_for_window '^Project1$' 30) || { echo "The welcome box did not appear." >&2; exit 1; }
-sleep 0.5
+wait_until 30 painted "$box" || true
 import -window "$box" "$shots/welcome.png"
 echo "Welcome box: \"$(xdotool getwindowname "$box")\" (screenshot $shots/welcome.png)"
 dismiss_box "$box"
 
 window=$(wait_for_window '^Vellmark Demo Realm$' 30) || { echo "The window did not appear." >&2; exit 1; }
-sleep 0.5
+wait_until 30 window_drawn "$window" || true
 import -window "$window" "$shots/window.png"
 echo "Window: \"$(xdotool getwindowname "$window")\", $(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p') (screenshot $shots/window.png)"
 
 echo "Clicking \"Start\"..."
 xdotool mousemove --window "$window" 110 60 click 1
-if ! wait_until 5 test -s "$demo/velk.log"; then
+if ! wait_until 60 test -s "$demo/velk.log"; then
     echo "The stand-in client was not started." >&2
     exit 1
 fi
@@ -60,6 +60,6 @@ starter=$!
 box=$(wait_for_window '^Project1$' 30) || { echo "The welcome box did not appear at 200 %." >&2; exit 1; }
 dismiss_box "$box"
 window=$(wait_for_window '^Vellmark Demo Realm$' 30) || { echo "The window did not appear at 200 %." >&2; exit 1; }
-sleep 0.5
+wait_until 30 window_drawn "$window" 0 0 1032 || true
 import -window "$window" "$shots/window-200.png"
 echo "At 200 %: $(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p') (screenshot $shots/window-200.png)"

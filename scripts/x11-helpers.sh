@@ -61,3 +61,17 @@ dismiss_box() {
         sleep 0.2
     done
 }
+
+# window_drawn WINDOW [LEFT TOP [X]]: the starter's window has been painted
+# (the window's own background at X,60 of its client area, 516 by default,
+# between the banner and the separator; the client area at LEFT,TOP in the
+# X window): from then on it takes the player's input.
+window_drawn() {
+    local pixel
+    pixel=$(import -window "$1" -crop "1x1+$((${2:-0} + ${4:-516}))+$((${3:-0} + 60))" +repage -depth 8 txt:- 2>/dev/null)
+    [[ $pixel == *"#010042"* ]]
+}
+
+# painted WINDOW: something has been drawn in the window (a box's text and
+# button): more than two colours in it.
+painted() { [ "$(import -window "$1" -format %k info: 2>/dev/null || echo 0)" -gt 2 ]; }

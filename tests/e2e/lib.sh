@@ -66,16 +66,6 @@ press_keys() {
     xdotool windowfocus --sync "$window" key --clearmodifiers --delay 150 "$@" 2>/dev/null
 }
 
-# window_drawn WINDOW [LEFT TOP [X]]: the starter's window has been painted
-# (the window's own background at X,60 of its client area, 516 by default,
-# between the banner and the separator; the client area at LEFT,TOP in the
-# X window): from then on it takes the player's input.
-window_drawn() {
-    local pixel
-    pixel=$(import -window "$1" -crop "1x1+$((${2:-0} + ${4:-516}))+$((${3:-0} + 60))" +repage -depth 8 txt:- 2>/dev/null)
-    [[ $pixel == *"#010042"* ]]
-}
-
 # one_press_per_intent WINDOW X Y FOLDER: what a player's hands do on the
 # window whose "Start" is at X,Y (Start first given the focus by Tab), each
 # checked for the clients it starts in FOLDER: Return, Space and Alt+S held

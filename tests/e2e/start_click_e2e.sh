@@ -55,7 +55,7 @@ check "Alt+S starts it" clients_now "$folder" 5
 # Alt and the S key as a keyboard sends them (its key code, through XTest)
 # on the layouts players type with; where the active one has no Latin S
 # (Russian, Greek), the player's other layout has it.
-s_key=$(xmodmap -pke | awk '$4 == "s" { print $2; exit }')
+s_key=$(xmodmap -pke | awk '$4 == "s" && !found { print $2; found = 1 }')
 count=5
 for layouts in de ru,us gr,us; do
     setxkbmap -layout "$layouts"
