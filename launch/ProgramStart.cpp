@@ -4,25 +4,9 @@
 #include "PathKind.h"
 #include "TextCodec.h"
 
+#include <utility>
+
 namespace velk {
-namespace {
-
-// Where the system says no more than "access denied" or "not found" (or,
-// under Wine, "invalid handle" for a folder).
-const wchar_t* ReasonAt(const Path& program) {
-    switch (KindOfPath(program)) {
-    case PathKind::Folder:
-        return L"it is a folder, not the game client";
-    case PathKind::Special:
-        return L"it is not a regular file";
-    case PathKind::BrokenLink:
-        return L"it is a link to a file that is not there";
-    default:
-        return nullptr;
-    }
-}
-
-}  // namespace
 
 void ThrowStartError(const Path& program, StartProblem problem, const std::wstring& systemText) {
     std::wstring reason;
@@ -46,7 +30,9 @@ void ThrowStartError(const Path& program, StartProblem problem, const std::wstri
         reason = systemText;
         break;
     }
-    if (const wchar_t* at = ReasonAt(program)) reason = at;
+    // Where the system says no more than "access denied" or "not found" (or,
+    // under Wine, "invalid handle" for a folder).
+    if (auto at = ReasonAt(program, L"the game client")) reason = std::move(*at);
     throw AppError(L"Cannot start the game client \"" + PathToText(program) + L"\": " + reason + L".");
 }
 

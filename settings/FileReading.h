@@ -13,7 +13,7 @@ namespace velk {
 
 // PathNotFound: a folder on the way to the file is missing (Windows tells it
 // apart from a missing file).
-enum class FileProblem { NotFound, PathNotFound, AccessDenied, IsFolder, NotRegularFile, BrokenLink, Other };
+enum class FileProblem { NotFound, PathNotFound, AccessDenied, IsFolder, NotRegularFile, Other };
 
 class FileProblemError : public std::exception {
 public:

@@ -14,21 +14,9 @@ namespace {
 // What stands at the path says more than the system's error where it is a
 // folder, a device or a link to nothing (Windows calls a folder "access
 // denied", Linux a link to nothing "not found").
-FileProblem ProblemAt(const Path& path, FileProblem problem) {
-    switch (KindOfPath(path)) {
-    case PathKind::Folder:
-        return FileProblem::IsFolder;
-    case PathKind::Special:
-        return FileProblem::NotRegularFile;
-    case PathKind::BrokenLink:
-        return FileProblem::BrokenLink;
-    default:
-        return problem;
-    }
-}
-
 std::wstring ProblemText(const Path& path, const FileProblemError& error) {
-    switch (ProblemAt(path, error.Problem())) {
+    if (auto reason = ReasonAt(path, L"a file")) return std::move(*reason);
+    switch (error.Problem()) {
     case FileProblem::NotFound:
         return L"file not found";
     case FileProblem::PathNotFound:
@@ -39,8 +27,6 @@ std::wstring ProblemText(const Path& path, const FileProblemError& error) {
         return L"it is a folder, not a file";
     case FileProblem::NotRegularFile:
         return L"it is not a regular file";
-    case FileProblem::BrokenLink:
-        return L"it is a link to a file that is not there";
     case FileProblem::Other:
         break;
     }
