@@ -60,6 +60,14 @@ refuses() {  # refuses WINDOW STATE...
 # managed WINDOW: the window manager has taken the window on (ICCCM: it
 # sets WM_STATE on each window it manages), also one mapped before it ran.
 managed() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state'; }
+# wm_running NAME: the window manager of that name is active (EWMH: the
+# window the root's _NET_SUPPORTING_WM_CHECK names, one of its own, carries
+# its name; the one a window manager that ended left there is gone).
+wm_running() {
+    local check
+    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
+    [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -q -i -F "= \"$1\""
+}
 x11_folder="$work/X11 Game"
 game_folder "X11 Game" $'localhost,7007\r\nX11 Realm\r\nnews\r\n'
 # KWin's compositing on a virtual screen (llvmpipe) stops it managing new
@@ -69,7 +77,7 @@ for wm in "KWin:env KWIN_COMPOSE=N kwin_x11 --replace" "xfwm4:xfwm4 --replace --
     name=${wm%%:*}
     timeout 120 dbus-run-session -- ${wm#*:} >"$work/$name.log" 2>&1 &
     wm_pid=$!
-    wait_until 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || true
+    check "$name runs" wait_until 30 wm_running "$name"
     launch "$x11_folder"
     box=$(wait_for_window '^Project1$' 60) || box=
     check "$name: the welcome box comes first, and alone" \
@@ -133,7 +141,7 @@ on_compositor() {
 # must be the geometry it commits, frame included, and mutter never asks
 # for more, not on a maximize shortcut either.
 on_mutter() {
-    keys() { DBUS_SESSION_BUS_ADDRESS=$bus /usr/bin/python3 "$here/mutter_keys.py" "$@"; }
+    keys() { DBUS_SESSION_BUS_ADDRESS=$bus /usr/bin/python3 "$here/mutter_keys.py" "$traffic" "$@"; }
     keys 28       # Return on the box
     wait_until 20 shown 2 focused || true
     keys 125+103  # Super+Up: maximize

@@ -40,7 +40,8 @@ check "the window appears" test -n "$window"
 
 check "a screen reader finds the window, its button and its news box, and presses Start" \
     timeout 60 "$here/screen_reader.py" "Spoken Realm"
-check "the press starts the client with 127.0.0.1:7004" wait_until 10 grep -q -x 'arg:127.0.0.1:7004' "$folder/velk.log"
+check "the press starts the client with 127.0.0.1:7004" wait_until 60 grep -q -x 'arg:127.0.0.1:7004' "$folder/velk.log"
+sleep 1  # a bounded look for a second start
 check "and only once" test "$(clients_started "$folder")" -eq 1
 
 xdotool windowfocus --sync "$window" key Tab 2>/dev/null
@@ -69,5 +70,7 @@ for keys in "Tab Return" space alt+s; do
     press_keys "$window" $keys || true
     check "with Orca: $keys on Start starts one client" clients_now "$folder" "$expected"
 done
+sleep 1  # a bounded look for one too many
+check "with Orca: and no more ($(clients_started "$folder") of $expected)" clients_are "$folder" "$expected"
 
 finish
