@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct HeldMessage {
     QString text;
 };
 
+// Qt's platform may speak from a thread of its own (xcb's event reader).
+std::mutex heldLock;
 std::vector<HeldMessage>* held = nullptr;
 
 std::string ValueOf(const char* variable) {
@@ -47,7 +50,8 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
         std::_Exit(1);
     }
     const auto copy = [](const char* part) { return std::string(part ? part : ""); };
-    held->push_back({type, copy(context.file), copy(context.function), copy(context.category), context.line, text});
+    const std::lock_guard lock(heldLock);
+    if (held) held->push_back({type, copy(context.file), copy(context.function), copy(context.category), context.line, text});
 }
 
 }  // namespace
@@ -58,7 +62,10 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
     const QtMessageHandler previous = qInstallMessageHandler(&Hold);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
-    held = nullptr;
+    {
+        const std::lock_guard lock(heldLock);
+        held = nullptr;
+    }
     for (const HeldMessage& message : messages) {
         const QMessageLogContext context(message.file.c_str(), message.line, message.function.c_str(),
                                          message.category.c_str());
