@@ -22,6 +22,9 @@ std::string ToSystemCodePage(std::wstring_view text);
 std::wstring FromUtf8(std::string_view bytes);
 std::string ToUtf8(std::wstring_view text);
 
+// UTF-16 code units as UTF-8; unpaired surrogates become U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view units);
+
 // True when `bytes` is well-formed UTF-8 (ASCII is).
 bool IsUtf8(std::string_view bytes);
 

@@ -128,6 +128,21 @@ std::string ToUtf8(std::wstring_view text) {
     return out;
 }
 
+std::string Utf16ToUtf8(std::u16string_view units) {
+    std::string out;
+    out.reserve(units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char32_t cp = units[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (units[++i] - 0xDC00u);
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = kReplacement;
+        }
+        AppendUtf8(out, cp);
+    }
+    return out;
+}
+
 std::wstring FromEightBitText(std::string_view bytes) { return FromCodePage(EightBitCodePage(), bytes); }
 
 AppError::AppError(std::wstring message) : message_(std::move(message)), utf8_(ToUtf8(message_)) {}

@@ -3,6 +3,7 @@
 // holds the streaming reader to it.
 #pragma once
 
+#include "DecodedSource.h"
 #include "TextCodec.h"
 
 #include <cstddef>
@@ -16,6 +17,26 @@ struct PlainItems {
     std::vector<std::wstring> items;
     std::size_t tooLong = 0;  // the number of the item past the limit, or 0
 };
+
+// The file as the item reader is given it: UTF-16 (by its mark, or by its
+// start's zero bytes) decoded whole, behind a UTF-8 mark.
+inline std::string DecodePlainly(std::string_view file) {
+    bool littleEndian = file.starts_with("\xFF\xFE");
+    if (littleEndian || file.starts_with("\xFE\xFF")) {
+        file.remove_prefix(2);
+    } else if (LooksLikeUtf16Le(file.substr(0, kFormSampleBytes))) {
+        littleEndian = true;
+    } else {
+        return std::string(file);
+    }
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < file.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(file[i]);
+        const auto second = static_cast<unsigned char>(file[i + 1]);
+        units.push_back(static_cast<char16_t>(littleEndian ? first | second << 8 : first << 8 | second));
+    }
+    return "\xEF\xBB\xBF" + Utf16ToUtf8(units) + (file.size() % 2 ? "\xEF\xBF\xBD" : "");
+}
 
 inline PlainItems ParsePlainly(std::string_view file, std::size_t maxItemBytes) {
     PlainItems result;

@@ -1,13 +1,15 @@
-// Any bytes as a settings file: never a crash, a hang or a leak, and the
+// Any bytes as a settings file, UTF-16 among them: never a crash, a hang or a leak, and the
 // streaming reader gives the same items (or stops at the same item past the
 // limit) as the plain whole-buffer parser, whatever the size of its reads,
 // at the real item limit and at one small enough for inputs to cross it.
+#include "DecodedSource.h"
 #include "ItemReader.h"
 #include "PlainItemParser.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,7 +35,7 @@ private:
 
 velk::fuzz::PlainItems ReadStreaming(const std::uint8_t* data, std::size_t size, std::size_t chunk,
                                      std::size_t maxItemBytes) {
-    MemorySource source(data, size, chunk);
+    velk::DecodedSource source(std::make_unique<MemorySource>(data, size, chunk));
     velk::ItemReader reader(source, maxItemBytes);
     velk::fuzz::PlainItems result;
     try {
@@ -49,7 +51,7 @@ velk::fuzz::PlainItems ReadStreaming(const std::uint8_t* data, std::size_t size,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view file(reinterpret_cast<const char*>(data), size);
     for (const std::size_t limit : {velk::kMaxItemBytes, 1 + size % 23}) {
-        const auto expected = velk::fuzz::ParsePlainly(file, limit);
+        const auto expected = velk::fuzz::ParsePlainly(velk::fuzz::DecodePlainly(file), limit);
         for (const std::size_t chunk : {std::size_t{1}, std::size_t{1} + size % 7, std::size_t{8192}}) {
             const auto got = ReadStreaming(data, size, chunk, limit);
             if (got.items != expected.items || got.tooLong != expected.tooLong) __builtin_trap();

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "AppError.h"
+#include "DecodedSource.h"
 #include "FileReading.h"
 #include "ItemReader.h"
 #include "PathKind.h"
@@ -42,7 +43,7 @@ std::vector<std::wstring> ReadItems(const Path& path, std::size_t count,
                                     std::unique_ptr<ByteSource>& file) {
     std::vector<std::wstring> items;
     try {
-        file = OpenFileForReading(path);
+        file = std::make_unique<DecodedSource>(OpenFileForReading(path));
         ItemReader reader(*file);
         while (items.size() < count) {
             auto item = reader.Next();

@@ -75,6 +75,16 @@ const std::string kPastEnd1 = "input past end of file (it holds 1 of the";
 const std::string kLoadPastEnd2 = "input past end of file (it holds 2 of the 4";
 const std::string kLoadPastEnd3 = "input past end of file (it holds 3 of the 4";
 const std::string kFull(kMaxItemBytes, 'x');
+
+// `text` as UTF-16 in either byte order, with or without a byte-order mark.
+std::string Utf16(std::u16string_view text, bool littleEndian, bool mark = true) {
+    std::string bytes;
+    for (const char16_t unit : mark ? u"\uFEFF" + std::u16string(text) : std::u16string(text)) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
 const std::string kOver(kMaxItemBytes + 1, 'x');
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,6 +118,13 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"TitlePastTheLimit", "a,1," + kOver + ",N", "item 3 is longer than the limit of 64 KiB (65536 bytes)",
                  Items{L"a", L"1"}},
         FileCase{"HostPastTheLimit", kOver + ",1,T,N", "item 1 is longer than the limit", "item 1 is longer than the limit"},
+        FileCase{"Utf16LittleEndian", Utf16(u"alpha\r\n803\r\n\u0420\u0435\u0430\u043B\u043C\r\n\U0001F3AE, \"a,b\"\r\n", true),
+                 Items{L"alpha", L"803", L"\u0420\u0435\u0430\u043B\u043C", L"\U0001F3AE"}, Items{L"alpha", L"803"}},
+        FileCase{"Utf16BigEndian", Utf16(u"alpha,803,T\u00E9,N", false), Items{L"alpha", L"803", L"T\u00E9", L"N"},
+                 Items{L"alpha", L"803"}},
+        FileCase{"Utf16WithoutMark", Utf16(u"alpha,803,\u0420\u0435,N", true, false),
+                 Items{L"alpha", L"803", L"\u0420\u0435", L"N"}, Items{L"alpha", L"803"}},
+        FileCase{"Utf16TooFewItems", Utf16(u"alpha,803\r\n", true), kLoadPastEnd2, Items{L"alpha", L"803"}},
         FileCase{"Utf8WithoutMark", "a,1,Z\xC3\xBCrich,N", Items{L"a", L"1", L"Z\u00FCrich", L"N"}, Items{L"a", L"1"}}),
     test::RowName());
 
