@@ -1,11 +1,22 @@
 #include "clsResolve.h"
 
+#include "HostNameToAscii.h"
 #include "TextCodec.h"
+
+#include <algorithm>
 
 namespace velk {
 namespace {
 
 constexpr std::uint16_t kWinsockVersion11 = 0x0101;
+
+// The name as the name server is asked for it: an ASCII name as it stands
+// (dotted numbers keep the platform's own reading), any other in its IDNA
+// form; nothing where it has none.
+std::optional<std::string> NameForLookup(const std::wstring& name) {
+    if (std::all_of(name.begin(), name.end(), [](wchar_t c) { return c < 0x80; })) return ToSystemCodePage(name);
+    return HostNameToAscii(name);
+}
 
 }  // namespace
 
@@ -28,7 +39,9 @@ std::wstring clsResolve::GetIPFromHostName(std::wstring sHostName) {
     // The platform reads the name up to its first NUL: a name holding one
     // would be looked up cut short, so it is a name that does not resolve.
     if (sHostName.find(L'\0') != std::wstring::npos) return L"";
-    const auto entry = sockets_.GetHostByName(ToSystemCodePage(sHostName));
+    const auto name = NameForLookup(sHostName);
+    if (!name) return L"";
+    const auto entry = sockets_.GetHostByName(*name);
     // Built for one 4-byte IPv4 address per lookup; anything else counts as a
     // name that does not resolve. The layer stays started either way.
     if (!entry || entry->addressLength != 4 || entry->addresses.empty() || entry->addresses.front().size() < 4) {

@@ -50,6 +50,10 @@ TEXT
             echo "  $library: the GCC runtime, under the GNU General Public License version 3" \
                 "with the GCC Runtime Library Exception 3.1 (see /usr/share/doc/libstdc++6/copyright)"
             ;;
+        libidn2.so.*)
+            echo "  $library: libidn2, under the GNU Lesser General Public License version 3" \
+                "or the GNU General Public License version 2, or later (see /usr/share/doc/libidn2-0/copyright)"
+            ;;
         libc.so.* | libm.so.* | ld-linux*.so.*)
             echo "  $library: the GNU C Library, under the GNU Lesser General Public License" \
                 "version 2.1 or later (see /usr/share/doc/libc6/copyright)"

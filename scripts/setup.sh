@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build, benchmarks and packages
-    cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev python3
+    cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev libidn2-dev python3
     # what the scripts call that a minimal Debian lacks: the reproducibility
     # check clones, the namespace tests set up their loopback
     git iproute2

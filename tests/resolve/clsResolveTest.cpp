@@ -63,13 +63,24 @@ INSTANTIATE_TEST_SUITE_P(
                                 std::wstring(L"alpha\0evil", 10)}),
     test::RowName());
 
-TEST(ForwardLookupFailure, NameIsHandedOverUntrimmedAsSystemText) {
-    Rig rig;
-    clsResolve resolver(rig.sockets, rig.messages);
-    const std::wstring names[] = {L"", L" alpha ", L"h\u00F6st", std::wstring(300, L'a')};
-    for (const std::wstring& name : names) {
-        resolver.GetIPFromHostName(name);
-        EXPECT_EQ(rig.sockets.lastName, ToSystemCodePage(name));
+// An ASCII name reaches the platform as it stands; any other in its IDNA
+// form, made by the platform's converter, or not at all where it has none.
+TEST(ForwardLookupName, IsAskedForAsTheNameServerTakesIt) {
+    const struct {
+        std::wstring name;
+        std::string asked;
+    } rows[] = {{L"", ""},
+                {L" alpha ", " alpha "},
+                {std::wstring(300, L'a'), std::string(300, 'a')},
+                {L"b\u00FCcher.example", "xn--bcher-kva.example"},
+                {L"B\u00FCcher.example", "xn--bcher-kva.example"},
+                {L"\u0440\u0444.example", "xn--p1ai.example"},
+                {L"\u00FC" + std::wstring(70, L'a') + L".example", "(not asked)"}};
+    for (const auto& row : rows) {
+        Rig rig;
+        rig.sockets.lastName = "(not asked)";
+        EXPECT_EQ(clsResolve(rig.sockets, rig.messages).GetIPFromHostName(row.name), L"");
+        EXPECT_EQ(rig.sockets.lastName, row.asked) << ToUtf8(row.name);
     }
 }
 

@@ -17,6 +17,7 @@ cat >"$work/hosts" <<'HOSTS'
 10.9.9.9 alpha.velk.test
 200.150.10.1 high.velk.test
 10.0.0.1 zero.velk.test
+10.4.5.6 xn--bcher-kva.velk.test
 HOSTS
 printf 'hosts: files dns\n' >"$work/nsswitch.conf"
 # The only name server is on the namespace's loopback, which is down.
@@ -37,6 +38,7 @@ expect() {  # expect NAME ANSWER
 expect alpha.velk.test 10.1.2.3
 expect high.velk.test 200.150.10.1
 expect zero.velk.test 10.0.0.1
+expect bücher.velk.test 10.4.5.6
 expect 192.168.0.7 192.168.0.7
 expect nowhere.velk.test ""
 expect "$long" ""
