@@ -12,6 +12,10 @@ namespace velk {
 // it cannot be loaded. Uses no search flag that Windows 7 might not know.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
+// True when the system is Wine: its ntdll exports wine_get_version. Wine's
+// workarounds run only where this is true.
+bool RunningUnderWine();
+
 // An entry of `library` as a function pointer of type Fn; nullptr if absent.
 template <typename Fn>
 Fn LibraryEntry(HMODULE library, const char* name) {

@@ -1,10 +1,13 @@
 // Windows: CreateProcessW with the full path as the application name and a
 // command line whose program path is quoted (see WindowsCommandLine.h), in
-// the program's own folder, at any depth. Nothing is inherited, nothing is
+// the program's own folder, at any depth that Windows can start a program
+// from (through short names past MAX_PATH). Nothing is inherited, nothing is
 // waited for.
 #include "ProgramStart.h"
 
+#include "PathKind.h"
 #include "WindowsCommandLine.h"
+#include "WineDeepStart_win32.h"
 #include "WindowsError.h"
 #include "WindowsPath.h"
 
@@ -48,13 +51,22 @@ std::wstring WithinLimit(const std::wstring& path, std::size_t limit) {
     return shortened.size() < limit ? shortened : std::wstring();
 }
 
+// Where no form of the program's path is short enough for CreateProcessW.
+std::wstring FolderTooLong(const std::wstring& program) {
+    const std::size_t name = program.size() - program.find_last_of(L"\\/") - 1;
+    return L"the game folder's path is too long for Windows to start a program in it (" +
+           std::to_wstring(program.size() - name - 1) + L" characters, where Windows allows at most " +
+           std::to_wstring(MAX_PATH - 2 - name) + L")";
+}
+
 class Win32ProgramStarter final : public ProgramStarter {
 public:
     void Start(const Path& program, const std::wstring& argument, WindowState state) override {
+        const std::wstring& full = program.Native();
         // A game folder may be deeper than the MAX_PATH that processes and
         // working folders are held to: then its short form serves.
-        std::wstring path = WithinLimit(program.Native(), MAX_PATH);
-        if (path.empty()) path = ExtendedLengthPath(program.Native());
+        const std::wstring shortPath = WithinLimit(full, MAX_PATH);
+        const std::wstring path = shortPath.empty() ? ExtendedLengthPath(full) : shortPath;
         const std::size_t name = path.find_last_of(L"\\/") + 1;  // 0 without a folder
         const WindowsCommandLine command =
             BuildWindowsCommandLine(std::wstring_view(path).substr(0, name), std::wstring_view(path).substr(name), argument);
@@ -69,11 +81,15 @@ public:
         // its data by relative path finds it, wherever the starter was run.
         // With its separator, which keeps a drive's root ("C:\\") a root; none
         // where no form of it is short enough to be a working folder.
-        const std::wstring folder = WithinLimit(program.Native().substr(0, program.Native().find_last_of(L"\\/") + 1),
-                                                MAX_PATH - 1);
-        if (!CreateProcessW(command.applicationName.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+        const std::wstring folder = WithinLimit(full.substr(0, full.find_last_of(L"\\/") + 1), MAX_PATH - 1);
+        const WineDeepStart wine(folder, full.size() >= MAX_PATH);
+        if (!CreateProcessW(wine.ApplicationName(command.applicationName).c_str(), commandLine.data(), nullptr, nullptr,
+                            FALSE, 0, nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
             const DWORD error = GetLastError();
+            // A client that is there, on a volume that keeps no short names.
+            if (shortPath.empty() && KindOfPath(program) == PathKind::File) {
+                ThrowStartError(program, StartProblem::Other, FolderTooLong(full));
+            }
             ThrowStartError(program, ProblemOf(error), WindowsErrorText(error));
         }
         CloseHandle(process.hThread);

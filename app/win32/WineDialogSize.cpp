@@ -56,11 +56,6 @@ thread_local HHOOK dialogHook = nullptr;
 
 }  // namespace
 
-bool RunningUnderWine() {
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
 WineDialogSize::WineDialogSize(bool underWine)
     : hook_(!underWine || dialogHook ? nullptr
                                      : SetWindowsHookExW(WH_CBT, &OnDialogActivated, nullptr, GetCurrentThreadId())) {

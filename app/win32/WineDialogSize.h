@@ -4,12 +4,11 @@
 // run time, so that a player on Windows runs none of this.
 #pragma once
 
+#include "SystemLibrary_win32.h"
+
 #include <windows.h>
 
 namespace velk::win32 {
-
-// True when the system is Wine: its ntdll exports wine_get_version.
-bool RunningUnderWine();
 
 // While it lives, and `underWine`, each message box (or any dialog) of the
 // calling thread is kept at its size from its first activation until it is

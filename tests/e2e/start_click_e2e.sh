@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Clicks on the real starter's window, in a folder whose name has a space,
 # with a stand-in client that records its arguments in velk.log: "Start"
-# starts it with 127.0.0.1:<port> for localhost, an edited port counts at the
-# next click, the banner starts nothing, the keyboard alone starts it (Tab and
-# Return, Space, Alt+S, also on German, Russian and Greek layouts), a held key
-# or a burst of clicks starts it once, and a missing client ends the starter
-# after an error box.
+# starts it with 127.0.0.1:<port> for localhost, an edited port (saved anew
+# in UTF-16) counts at the next click, the banner starts nothing, the
+# keyboard alone starts it (Tab and Return, Space, Alt+S, also on German,
+# Russian and Greek layouts), a held key or a burst of clicks starts it once,
+# and a missing client ends the starter after an error box.
 # Usage: start_click_e2e.sh PATH_TO_Velk_Loader PATH_TO_STAND_IN_CLIENT
 set -euo pipefail
 loader=$1
@@ -33,11 +33,12 @@ click 100 60
 check "a click on Start starts the client" wait_for_start 1
 check "with the one argument 127.0.0.1:7001" test "$(grep '^arg:' "$folder/velk.log")" = "arg:127.0.0.1:7001"
 
-printf 'localhost,7002\r\nClick Test\r\nnews\r\n' >"$folder/config.ini"
+# Saved anew as Notepad's "Unicode" saves it: UTF-16 with a byte-order mark.
+printf 'localhost,7002\r\nClick Test\r\nnews\r\n' | iconv -f UTF-8 -t UTF-16 >"$folder/config.ini"
 sleep 1  # a second click, not the second of a double-click
 click 140 70
 check "a second click starts a second client" wait_for_start 2
-check "with the port as edited meanwhile" test "$(grep '^arg:' "$folder/velk.log" | tail -n1)" = "arg:127.0.0.1:7002"
+check "with the port as edited meanwhile, in UTF-16" test "$(grep '^arg:' "$folder/velk.log" | tail -n1)" = "arg:127.0.0.1:7002"
 
 click 300 30
 click 87 60

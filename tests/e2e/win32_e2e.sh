@@ -7,7 +7,8 @@
 # "<folder>\velk.exe" 127.0.0.1:<port>, minimized; the banner starts nothing;
 # the keyboard alone starts it (Tab and Return, Space, Alt+S);
 # titles saved in the code page of the player's language read right under
-# that locale (Cyrillic, Japanese); a folder 300 characters deep works;
+# that locale (Cyrillic, Japanese); from a folder 300 characters deep, with
+# settings in UTF-16, it starts the client;
 # without config.ini, or with one that is a link to /dev/zero, an error box
 # and a non-zero exit; in a high-contrast scheme whose highlighted text is
 # black, "Start" is drawn on a black field in white. Keeps screenshots.
@@ -107,19 +108,24 @@ legacy_title Cyrillic ru_RU.UTF-8 $'\xd1\xe5\xf0\xe2\xe5\xf0 \xc2\xe5\xeb\xfc\xe
 legacy_title Japanese ja_JP.UTF-8 $'\x93\xfa\x96\x7b\x8c\xea\x83\x54\x81\x5b\x83\x6f\x81\x5b' "日本語サーバー"
 
 # A game folder deeper than MAX_PATH: its Windows path 300 characters long.
-# The starter reads its settings there and shows its window. (A click cannot
-# be shown here: Wine 8 cannot start any program from a program that lives
-# that deep; the start from such a folder is tested in process.)
+# The starter reads its settings there, shows its window and starts the
+# client there, with a host that no name server is asked for.
 long="$work/Long"
 while [ $((${#long} + 2)) -lt 285 ]; do long="$long/Velk Game Folder"; done
 long="$long/$(printf 'x%.0s' $(seq $((300 - 2 - ${#long} - 1))))"
 mkdir -p "$long"
 cp "$loader" "$long/"
-printf 'localhost,7005\r\nDeep Folder\r\nnews\r\n' >"$long/config.ini"
+cp "$client" "$long/velk.exe"
+# Its settings in UTF-16 with a byte-order mark, as PowerShell's ">" writes them.
+printf 'localhost,7005\r\nDeep Folder\r\nnews\r\n' | iconv -f UTF-8 -t UTF-16 >"$long/config.ini"
 check "the long folder's Windows path has 300 characters" test $((${#long} + 2)) -eq 300
 launch "$long"
 dismiss_welcome 60 || true
-check "in a folder 300 characters deep, the starter reads its settings" wait_for_window '^Deep Folder$' 30
+window=$(wait_for_window '^Deep Folder$' 30) || window=
+check "in a folder 300 characters deep, the starter reads its settings" test -n "$window"
+press_keys "$window" Tab Return
+check "... and Tab then Return starts the client there" clients_now "$long" 1
+check "... with 127.0.0.1:7005" grep -q '^cmd:".*\\velk.exe" 127.0.0.1:7005$' "$long/velk.log"
 kill "$starter_pid" 2>/dev/null || true
 end_starter
 

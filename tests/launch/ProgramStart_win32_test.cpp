@@ -44,18 +44,34 @@ TEST(Win32ProgramStart, QuotesTheProgramAndAsksForAMinimizedWindowInItsFolder) {
     EXPECT_EQ(lines[2], "cwd:" + ToUtf8(folder.native()));
 }
 
-TEST(Win32ProgramStart, StartsAClientInAFolderDeeperThanMaxPath) {
-    test::TempFolder temp;
-    std::filesystem::path folder = temp.Path();
-    while (folder.native().size() < 290) folder /= L"Velk Game Folder";
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(VELK_STAND_IN_CLIENT, folder / "velk.exe");
+// What earlier calls leave on the stack, as a press's host lookup does:
+// short relative names, which the start must never take for the client's.
+[[gnu::noinline]] void StainTheStack() {
+    volatile wchar_t stain[16384];
+    for (std::size_t i = 0; i < std::size(stain); ++i) stain[i] = i % 97 == 96 ? L'\0' : L'x';
+}
 
-    PlatformProgramStarter().Start(folder / "velk.exe", L"127.0.0.1:800", WindowState::MinimizedWithFocus);
-
-    const auto lines = WaitForRecord(folder / "velk.log");
-    ASSERT_EQ(lines.size(), 4u) << testing::PrintToString(lines);
-    EXPECT_TRUE(lines[0].ends_with("\" 127.0.0.1:800")) << lines[0];
+// A folder deeper than MAX_PATH: the client there starts, whatever the stack
+// holds; one that is not there is missing.
+TEST(Win32ProgramStart, FromAFolderDeeperThanMaxPath) {
+    for (const bool there : {true, false}) {
+        test::TempFolder temp;
+        std::filesystem::path folder = temp.Path();
+        while (folder.native().size() < 290) folder /= L"Velk Game Folder";
+        std::filesystem::create_directories(folder);
+        if (there) std::filesystem::copy_file(VELK_STAND_IN_CLIENT, folder / "velk.exe");
+        StainTheStack();
+        try {
+            PlatformProgramStarter().Start(folder / "velk.exe", L"127.0.0.1:800", WindowState::MinimizedWithFocus);
+            const auto lines = WaitForRecord(folder / "velk.log");
+            ASSERT_EQ(lines.size(), 4u) << testing::PrintToString(lines);
+            EXPECT_TRUE(lines[0].ends_with("\" 127.0.0.1:800")) << lines[0];
+            EXPECT_TRUE(there) << "started";
+        } catch (const AppError& error) {
+            EXPECT_FALSE(there) << error.what();
+            EXPECT_THAT(error.what(), testing::HasSubstr("file not found"));
+        }
+    }
 }
 
 // A client that cannot start is reported by name and reason: missing, or a
