@@ -3,18 +3,30 @@
 #include "SettingsFile.h"
 #include "clsResolve.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace velk {
+namespace {
+
+// A NUL shows as an unreadable byte does: a Windows window's text would end
+// at it, and Qt would draw it as a box.
+std::wstring Shown(std::wstring text) {
+    std::replace(text.begin(), text.end(), L'\0', L'\uFFFD');
+    return text;
+}
+
+}  // namespace
 
 Launcher::Launcher(Form1View& form, MessageBoxes& messages, LauncherPlatform platform)
     : form_(form), messages_(messages), platform_(std::move(platform)) {}
 
 void Launcher::HandleLoad() {
     const ServerSettings settings = ReadSettingsForLoad(platform_.applicationFolder());
-    form_.SetNewsText(settings.news);
-    form_.SetCaption(settings.title);
-    messages_.Show(std::wstring(kWelcomePrefix) + settings.title, MessageIcon::None);
+    const std::wstring title = Shown(settings.title);
+    form_.SetNewsText(Shown(settings.news));
+    form_.SetCaption(title);
+    messages_.Show(std::wstring(kWelcomePrefix) + title, MessageIcon::None);
 }
 
 void Launcher::HandleStartClick() {

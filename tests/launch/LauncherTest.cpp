@@ -35,7 +35,7 @@ struct LauncherRig {
 
 struct LoadCase {
     const char* name;
-    const char* file;
+    std::string file;
     EventLog expected;
 };
 
@@ -62,7 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {L"news: first", L"caption: T", L"box: Welcome to Tobin_Ravel's Loader, Currently being used for T"}},
         LoadCase{"EmptyTitle",
                  "alpha,800,,news\n",
-                 {L"news: news", L"caption: ", L"box: Welcome to Tobin_Ravel's Loader, Currently being used for "}}),
+                 {L"news: news", L"caption: ", L"box: Welcome to Tobin_Ravel's Loader, Currently being used for "}},
+        LoadCase{"NulShownAsAnUnreadableByte",
+                 std::string("alpha,800,A\0B,x\0y\n", 18),
+                 {L"news: x\uFFFDy", L"caption: A\uFFFDB",
+                  L"box: Welcome to Tobin_Ravel's Loader, Currently being used for A\uFFFDB"}}),
     test::RowName());
 
 struct ClickCase {
