@@ -15,6 +15,7 @@ namespace velk {
 enum class PathKind {
     Nothing,     // no such file, or a folder on the way missing
     BrokenLink,  // a link to a file that is not there
+    LinkLoop,    // a link that leads back to itself, through other links or not
     Folder,
     File,        // a regular file, also behind a link
     Special,     // a device, a pipe or a socket, also behind a link
@@ -24,8 +25,8 @@ enum class PathKind {
 PathKind KindOfPath(const Path& path);
 
 // Why what stands at `path` cannot serve as `what` ("a file", "the game
-// client") where it says more than the system's error: a folder, a device or
-// a link to nothing. Nothing where it is a file, nothing at all, or unknown.
+// client") where it says more than the system's error: a folder, a device, a
+// link to nothing or a loop of links. Nothing where it is a file, nothing at all, or unknown.
 std::optional<std::wstring> ReasonAt(const Path& path, std::wstring_view what);
 
 }  // namespace velk

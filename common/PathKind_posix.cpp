@@ -11,7 +11,8 @@ PathKind KindOfPath(const Path& path) {
         if (S_ISDIR(info.st_mode)) return PathKind::Folder;
         return S_ISREG(info.st_mode) ? PathKind::File : PathKind::Special;
     }
-    if (errno != ENOENT && errno != ENOTDIR && errno != ELOOP) return PathKind::Unknown;
+    if (errno == ELOOP) return PathKind::LinkLoop;
+    if (errno != ENOENT && errno != ENOTDIR) return PathKind::Unknown;
     // The path itself may be there, a link whose target is not.
     if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) return PathKind::BrokenLink;
     return PathKind::Nothing;

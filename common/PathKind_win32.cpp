@@ -22,8 +22,13 @@ PathKind KindOfPath(const Path& path) {
         // Opened through the link, without any access: is the target there?
         const HANDLE target = CreateFileW(extended.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        if (target == INVALID_HANDLE_VALUE && IsNotThere(GetLastError())) return PathKind::BrokenLink;
-        if (target != INVALID_HANDLE_VALUE) CloseHandle(target);
+        if (target != INVALID_HANDLE_VALUE) {
+            CloseHandle(target);
+        } else if (const DWORD error = GetLastError(); error == ERROR_CANT_RESOLVE_FILENAME) {
+            return PathKind::LinkLoop;
+        } else if (IsNotThere(error)) {
+            return PathKind::BrokenLink;
+        }
     }
     return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::Folder : PathKind::File;
 }

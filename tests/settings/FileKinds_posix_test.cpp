@@ -79,7 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
                              }},
                     KindCase{"Socket", MakeSocket},
                     KindCase{"LinkToNothing", [](const auto& path) { LinkTo("missing.ini", path); },
-                             "it is a link to a file that is not there"}),
+                             "it is a link to a file that is not there"},
+                    KindCase{"LinkToItself", [](const auto& path) { LinkTo("config.ini", path); },
+                             "it is a link in a loop of links"}),
     test::RowName());
 
 }  // namespace
