@@ -5,7 +5,9 @@
 # chord), and TRAFFIC the window's Wayland traffic (WAYLAND_DEBUG). A new
 # session's keyboard reaches the seat a while after the session starts, and
 # keys sent before are lost: Shift is tapped (it types nothing) until the
-# window's traffic shows a keyboard event, then the keys follow, in order.
+# window's traffic shows that it has the keyboard (an enter or a key event),
+# then the keys follow, in order.
+import re
 import sys
 import time
 
@@ -21,7 +23,7 @@ def call(path, interface, method, arguments=None):
 
 def keyboard_events():
     with open(sys.argv[1], 'rb') as traffic:
-        return traffic.read().count(b' wl_keyboard@')
+        return len(re.findall(rb' wl_keyboard@\d+\.(?:enter|key)\(', traffic.read()))
 
 
 def chord(codes):

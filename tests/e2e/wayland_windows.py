@@ -1,8 +1,7 @@
 #!/usr/bin/python3
 """The toplevel windows a Wayland client made, read from its WAYLAND_DEBUG
 traffic: one line per window, in the order they were made,
-"MIN MAX GEOMETRY LARGEST_CONFIGURE LAST_CONFIGURE FOCUS" as last announced,
-FOCUS "focused" while its surface has the keyboard, else "-".
+"MIN MAX GEOMETRY LARGEST_CONFIGURE LAST_CONFIGURE" as last announced.
 
 Objects are followed by their lifetime, not their number: a client reuses the
 number of a destroyed object, so an object is the one the latest "new id"
@@ -19,7 +18,7 @@ NEW_ID = re.compile(r"new id (\w+)@(\d+)")
 
 
 def main():
-    alive, toplevels, focused = {}, [], None
+    alive, toplevels = {}, []
     for line in open(sys.argv[1], errors="replace"):
         message = MESSAGE.search(line)
         if not message:
@@ -48,15 +47,12 @@ def main():
             size = tuple(numbers[:2])
             target["largest"] = max(target.get("largest", (0, 0)), size)
             target["latest"] = "%dx%d" % size
-        elif interface == "wl_keyboard" and name in ("enter", "leave"):
-            focused = (others or [None])[0] if name == "enter" else None
         if name == "destroy":
             del alive[number]
     for toplevel in toplevels:
         surface = toplevel["of"] or {}
-        has_focus = focused is not None and surface.get("of") is focused
         print(toplevel.get("min", "-"), toplevel.get("max", "-"), surface.get("geometry", "-"),
-              "%dx%d" % toplevel.get("largest", (0, 0)), toplevel.get("latest"), "focused" if has_focus else "-")
+              "%dx%d" % toplevel.get("largest", (0, 0)), toplevel.get("latest"))
 
 
 if __name__ == "__main__":
