@@ -23,6 +23,9 @@ finish() {
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The run's own settings and caches: desktops run side by side (KWin on X11
+# and on Wayland) would write the same files otherwise.
+export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data"
 starter_pid=
 cleanup() {
     [ -n "$starter_pid" ] && kill "$starter_pid" 2>/dev/null || true

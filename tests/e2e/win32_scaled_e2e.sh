@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # The Windows starter under Wine at the display scales players use: the
-# prefix's dpi (LogPixels) at 120, 144 and 192, i.e. 125 %, 150 % and 200 %.
+# prefix's dpi (LogPixels) at those given, such as 120, 144 and 192, i.e.
+# 125 %, 150 % and 200 %.
 # At each, the client area and its pixels are held to the design scaled by
 # one factor (check_scaled_window.py), and "Start" is clicked at the corners
 # of its scaled rectangle (each starts the client) and just outside them
 # (nothing). Keeps a screenshot of each scale.
-# Usage: win32_scaled_e2e.sh WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe BANNER.jpg SCREENSHOT_DIR LAYOUT_RECTS
+# Usage: win32_scaled_e2e.sh "DPI..." WINEPREFIX Velk_Loader.exe STAND_IN_CLIENT.exe BANNER.jpg SCREENSHOT_DIR LAYOUT_RECTS
 set -euo pipefail
-prefix=$1
-loader=$2
-client=$3
-banner=$4
-shots=$5
-layout_rects=$6
+dpis=$1
+prefix=$2
+loader=$3
+client=$4
+banner=$5
+shots=$6
+layout_rects=$7
 here=$(cd "$(dirname "$0")" && pwd)
 XVFB_SCREEN=1920x1080x24  # room for the window at 200 %
 source "$here/lib.sh"
@@ -26,7 +28,7 @@ trap 'cleanup; end_wine' EXIT
 # of the client area) at a scale, as the layout rounds it.
 rect() { "$layout_rects" "$2" | awk -v name="$1" '$1 == name { $1 = ""; print substr($0, 2) }'; }
 
-for dpi in 120 144 192; do
+for dpi in $dpis; do
     scale=$(awk "BEGIN { print $dpi / 96 }")
     percent=$((dpi * 100 / 96))
     end_wine
