@@ -18,28 +18,6 @@ namespace {
 
 constexpr wchar_t kReplacement = 0xFFFD;
 
-// Windows' code page numbers by iconv's names. 936 is GBK and 949 Unified
-// Hangul Code, as Windows extends them.
-const char* IconvName(int codePage) {
-    switch (codePage) {
-    case 874: return "CP874";
-    case 932: return "CP932";
-    case 936: return "CP936";
-    case 949: return "CP949";
-    case 950: return "CP950";
-    case 1250: return "CP1250";
-    case 1251: return "CP1251";
-    case 1252: return "CP1252";
-    case 1253: return "CP1253";
-    case 1254: return "CP1254";
-    case 1255: return "CP1255";
-    case 1256: return "CP1256";
-    case 1257: return "CP1257";
-    case 1258: return "CP1258";
-    default: return nullptr;
-    }
-}
-
 // A byte that Windows-1252 leaves undefined: Windows maps it to the C1
 // control of the same value, where iconv calls it invalid.
 bool IsUndefinedIn1252(unsigned char byte) {
@@ -101,8 +79,10 @@ private:
     iconv_t Open(int codePage) {
         const auto found = open_.find(codePage);
         if (found != open_.end()) return found->second;
-        const char* name = IconvName(codePage);
-        const iconv_t converter = name ? iconv_open("WCHAR_T", name) : kNone;
+        // glibc names each Windows code page "CP" and its number (936 is GBK
+        // and 949 Unified Hangul Code, as Windows extends them); one it lacks
+        // fails to open, and its bytes read as Latin-1 below.
+        const iconv_t converter = iconv_open("WCHAR_T", ("CP" + std::to_string(codePage)).c_str());
         open_.emplace(codePage, converter);
         return converter;
     }

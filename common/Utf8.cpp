@@ -1,5 +1,4 @@
-// Portable UTF-8 conversion, and the application error built on it.
-#include "AppError.h"
+// Portable UTF-8 conversion.
 #include "TextCodec.h"
 
 #include <cstdint>
@@ -144,7 +143,5 @@ std::string Utf16ToUtf8(std::u16string_view units) {
 }
 
 std::wstring FromEightBitText(std::string_view bytes) { return FromCodePage(EightBitCodePage(), bytes); }
-
-AppError::AppError(std::wstring message) : message_(std::move(message)), utf8_(ToUtf8(message_)) {}
 
 }  // namespace velk

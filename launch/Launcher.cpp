@@ -4,7 +4,6 @@
 #include "clsResolve.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace velk {
 namespace {
@@ -18,7 +17,7 @@ std::wstring Shown(std::wstring text) {
 
 }  // namespace
 
-Launcher::Launcher(Form1View& form, MessageBoxes& messages, LauncherPlatform platform)
+Launcher::Launcher(LauncherView& form, MessageBoxes& messages, LauncherPlatform platform)
     : form_(form), messages_(messages), platform_(std::move(platform)) {}
 
 void Launcher::HandleLoad() {
@@ -30,16 +29,14 @@ void Launcher::HandleLoad() {
 }
 
 void Launcher::HandleStartClick() {
-    std::unique_ptr<clsResolve> resolver;
-    {
-        const PressSettings settings = ReadSettingsForPress(platform_.applicationFolder());
-        resolver = std::make_unique<clsResolve>(platform_.sockets, messages_);
-        const Path folder = platform_.applicationFolder();
-        // An unresolved host still starts the client, with ":<port>".
-        const std::wstring address = resolver->GetIPFromHostName(settings.Host());
-        platform_.programs.Start(folder.Join(kClientProgram), address + L":" + settings.Port(),
-                                 WindowState::MinimizedWithFocus);
-    }  // the settings file is closed here, then the resolver released
+    const Path folder = platform_.applicationFolder();
+    // Held open until the client has started.
+    const PressSettings settings = ReadSettingsForPress(folder);
+    clsResolve resolver(platform_.sockets, messages_);
+    // An unresolved host still starts the client, with ":<port>".
+    const std::wstring address = resolver.GetIPFromHostName(settings.Host());
+    platform_.programs.Start(folder.Join(kClientProgram), address + L":" + settings.Port(),
+                             WindowState::MinimizedWithFocus);
 }
 
 }  // namespace velk

@@ -3,7 +3,7 @@
 // application leave as AppError.
 #pragma once
 
-#include "Form1View.h"
+#include "LauncherView.h"
 #include "MessageBoxes.h"
 #include "ProgramStart.h"
 #include "SocketLayer.h"
@@ -25,7 +25,7 @@ struct LauncherPlatform {
 
 class Launcher {
 public:
-    Launcher(Form1View& form, MessageBoxes& messages, LauncherPlatform platform);
+    Launcher(LauncherView& form, MessageBoxes& messages, LauncherPlatform platform);
 
     // The load event of the main window: settings into the window, then the
     // welcome box. The window is shown by the caller once this returns.
@@ -37,7 +37,7 @@ public:
     void HandleStartClick();
 
 private:
-    Form1View& form_;
+    LauncherView& form_;
     MessageBoxes& messages_;
     LauncherPlatform platform_;
 };

@@ -2,6 +2,7 @@
 // platform; failures leave as AppError naming the program and the reason.
 #pragma once
 
+#include "FileProblem.h"
 #include "Path.h"
 
 #include <string>
@@ -15,20 +16,17 @@ class ProgramStarter {
 public:
     virtual ~ProgramStarter() = default;
 
-    // Starts `program` with `argument` as its one argument; returns once the
+    // Starts `program` with `argument` as its one argument, in the program's
+    // own folder as its working folder (a client that loads its data by
+    // relative path finds it, wherever the starter was run); returns once the
     // program has started, without waiting for it to end.
     virtual void Start(const Path& program, const std::wstring& argument, WindowState state) = 0;
 };
 
 ProgramStarter& PlatformProgramStarter();
 
-// Why a program did not start, as each platform reports it.
-enum class StartProblem { NotFound, PathNotFound, PermissionDenied, NotExecutable, NeedsWine, Other };
-
-// Throws the AppError that says why: what stands at the program's path (a
-// folder, a device, a link to nothing) where that says more than `problem`,
-// else `problem`, with `systemText` for Other.
-[[noreturn]] void ThrowStartError(const Path& program, StartProblem problem,
-                                  const std::wstring& systemText);
+// Throws the AppError that names the program and says why it did not start
+// (ProblemText).
+[[noreturn]] void ThrowStartError(const Path& program, const FileProblemError& error);
 
 }  // namespace velk

@@ -13,13 +13,13 @@
 #include "ProgramStart.h"
 #include "ProgramStart_linux.h"
 
+#include "FileReading.h"
 #include "ProgramKind.h"
 #include "TextCodec.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -39,42 +39,22 @@ extern char** environ;
 namespace velk {
 namespace {
 
-StartProblem ProblemOf(int error) {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return StartProblem::NotFound;
-    case EACCES:
-    case EPERM:
-        return StartProblem::PermissionDenied;
-    case ENOEXEC:
-    case EISDIR:
-        return StartProblem::NotExecutable;
-    default:
-        return StartProblem::Other;
-    }
-}
-
 // The first bytes of the file, or fewer (none when it cannot be read: the
 // exec then says why).
 std::string ReadHead(const Path& program) {
-    char head[kProgramHeadBytes];
+    std::string head(kProgramHeadBytes, '\0');
     std::size_t got = 0;
-    const int fd = open(program.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return {};
-    struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        while (got < sizeof head) {
-            const ssize_t n = read(fd, head + got, sizeof head - got);
-            if (n > 0) {
-                got += static_cast<std::size_t>(n);
-            } else if (n == 0 || errno != EINTR) {
-                break;
-            }
+    try {
+        const auto file = OpenFileForReading(program);
+        while (got < head.size()) {
+            const std::size_t n = file->Read(std::span(head).subspan(got));
+            if (n == 0) break;
+            got += n;
         }
+    } catch (const FileProblemError&) {
     }
-    close(fd);
-    return std::string(head, got);
+    head.resize(got);
+    return head;
 }
 
 // `name` in the folders of PATH, as the shell would find it, but only in
@@ -195,7 +175,7 @@ public:
         bool throughWine = false;
         if (ProgramKindOf(ReadHead(program)) == ProgramKind::Windows) {
             const auto wine = FindOnPath("wine");
-            if (!wine) ThrowStartError(program, StartProblem::NeedsWine, {});
+            if (!wine) ThrowStartError(program, FileProblem::NeedsWine);
             arguments = WineArguments(*wine, path, arg);
             throughWine = true;
         } else {
@@ -205,8 +185,6 @@ public:
         for (auto& entry : arguments) argv.push_back(entry.data());
         argv.push_back(nullptr);
 
-        // The client's own folder is its working folder: a client that loads
-        // its data by relative path finds it, wherever the starter was run.
         const std::string folder = std::filesystem::path(path).parent_path().native();
         SpawnSetup setup;
         int error = setup.Prepare(folder);
@@ -224,10 +202,10 @@ public:
             return;
         }
         if (throughWine) {
-            ThrowStartError(program, StartProblem::Other,
-                            L"Wine (\"" + FromSystemCodePage(arguments[0]) + L"\") cannot be run: " + SystemText(error));
+            ThrowStartError(program, {FileProblem::Other, L"Wine (\"" + FromSystemCodePage(arguments[0]) +
+                                                              L"\") cannot be run: " + SystemText(error)});
         }
-        ThrowStartError(program, ProblemOf(error), SystemText(error));
+        ThrowStartError(program, ProblemOfSystemError(static_cast<unsigned long>(error)));
     }
 
 private:

@@ -8,30 +8,12 @@
 #include "PathKind.h"
 #include "WindowsCommandLine.h"
 #include "WineDeepStart_win32.h"
-#include "WindowsError.h"
 #include "WindowsPath.h"
 
 #include <windows.h>
 
 namespace velk {
 namespace {
-
-StartProblem ProblemOf(DWORD error) {
-    switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-        return StartProblem::NotFound;
-    case ERROR_PATH_NOT_FOUND:
-        return StartProblem::PathNotFound;
-    case ERROR_ACCESS_DENIED:
-        return StartProblem::PermissionDenied;
-    case ERROR_BAD_EXE_FORMAT:
-    case ERROR_EXE_MACHINE_TYPE_MISMATCH:
-        return StartProblem::NotExecutable;
-    default:
-        return StartProblem::Other;
-    }
-}
 
 static_assert(static_cast<int>(WindowState::MinimizedWithFocus) == SW_SHOWMINIMIZED);
 
@@ -77,10 +59,8 @@ public:
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = static_cast<WORD>(state);
         PROCESS_INFORMATION process{};
-        // The client's own folder is its working folder: a client that loads
-        // its data by relative path finds it, wherever the starter was run.
-        // With its separator, which keeps a drive's root ("C:\\") a root; none
-        // where no form of it is short enough to be a working folder.
+        // The working folder with its separator, which keeps a drive's root
+        // ("C:\\") a root; none where no form of it is short enough to be one.
         const std::wstring folder = WithinLimit(full.substr(0, full.find_last_of(L"\\/") + 1), MAX_PATH - 1);
         const WineDeepStart wine(folder, full.size() >= MAX_PATH);
         if (!CreateProcessW(wine.ApplicationName(command.applicationName).c_str(), commandLine.data(), nullptr, nullptr,
@@ -88,9 +68,9 @@ public:
             const DWORD error = GetLastError();
             // A client that is there, on a volume that keeps no short names.
             if (shortPath.empty() && KindOfPath(program) == PathKind::File) {
-                ThrowStartError(program, StartProblem::Other, FolderTooLong(full));
+                ThrowStartError(program, {FileProblem::Other, FolderTooLong(full)});
             }
-            ThrowStartError(program, ProblemOf(error), WindowsErrorText(error));
+            ThrowStartError(program, ProblemOfSystemError(error));
         }
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

@@ -12,23 +12,6 @@
 namespace velk {
 namespace {
 
-FileProblemError ProblemFromErrno(int error) {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return {FileProblem::NotFound, {}};
-    case EACCES:
-    case EPERM:
-        return {FileProblem::AccessDenied, {}};
-    case EISDIR:
-        return {FileProblem::IsFolder, {}};
-    case ENXIO:  // a socket, or a device without its driver
-        return {FileProblem::NotRegularFile, {}};
-    default:
-        return {FileProblem::Other, FromSystemCodePage(std::strerror(error))};
-    }
-}
-
 class PosixFile final : public ByteSource {
 public:
     explicit PosixFile(int fd) : fd_(fd) {}
@@ -40,7 +23,7 @@ public:
         for (;;) {
             const ssize_t got = ::read(fd_, buffer.data(), buffer.size());
             if (got >= 0) return static_cast<std::size_t>(got);
-            if (errno != EINTR) throw ProblemFromErrno(errno);
+            if (errno != EINTR) throw ProblemOfSystemError(static_cast<unsigned long>(errno));
         }
     }
 
@@ -57,13 +40,13 @@ std::unique_ptr<ByteSource> OpenFileForReading(const Path& path) {
     do {
         fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) throw ProblemFromErrno(errno);
+    if (fd < 0) throw ProblemOfSystemError(static_cast<unsigned long>(errno));
     auto file = std::make_unique<PosixFile>(fd);
     // A folder, a FIFO or a device opens fine; say what it is before reading.
     struct stat info {};
-    if (::fstat(fd, &info) != 0) throw ProblemFromErrno(errno);
-    if (S_ISDIR(info.st_mode)) throw FileProblemError(FileProblem::IsFolder, {});
-    if (!S_ISREG(info.st_mode)) throw FileProblemError(FileProblem::NotRegularFile, {});
+    if (::fstat(fd, &info) != 0) throw ProblemOfSystemError(static_cast<unsigned long>(errno));
+    if (S_ISDIR(info.st_mode)) throw FileProblemError(FileProblem::IsFolder);
+    if (!S_ISREG(info.st_mode)) throw FileProblemError(FileProblem::NotRegularFile);
     return file;
 }
 

@@ -10,20 +10,6 @@
 namespace velk {
 namespace {
 
-FileProblemError ProblemFromError(DWORD error) {
-    switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-        return {FileProblem::NotFound, {}};
-    case ERROR_PATH_NOT_FOUND:
-        return {FileProblem::PathNotFound, {}};
-    case ERROR_ACCESS_DENIED:  // also for a folder (the settings reader tells it)
-        return {FileProblem::AccessDenied, {}};
-    default:
-        return {FileProblem::Other, WindowsErrorText(error)};
-    }
-}
-
 class Win32File final : public ByteSource {
 public:
     explicit Win32File(HANDLE handle) : handle_(handle) {}
@@ -53,10 +39,10 @@ std::unique_ptr<ByteSource> OpenFileForReading(const Path& path) {
     // In the extended-length form: a game folder may be deeper than MAX_PATH.
     const HANDLE handle = CreateFileW(ExtendedLengthPath(path.Native()).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) throw ProblemFromError(GetLastError());
+    if (handle == INVALID_HANDLE_VALUE) throw ProblemOfSystemError(GetLastError());
     auto file = std::make_unique<Win32File>(handle);
     // A named pipe or a device would block or never end.
-    if (GetFileType(handle) != FILE_TYPE_DISK) throw FileProblemError(FileProblem::NotRegularFile, {});
+    if (GetFileType(handle) != FILE_TYPE_DISK) throw FileProblemError(FileProblem::NotRegularFile);
     return file;
 }
 

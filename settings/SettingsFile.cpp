@@ -4,35 +4,12 @@
 #include "DecodedSource.h"
 #include "FileReading.h"
 #include "ItemReader.h"
-#include "PathKind.h"
 #include "TextCodec.h"
 
 #include <vector>
 
 namespace velk {
 namespace {
-
-// What stands at the path says more than the system's error where it is a
-// folder, a device or a link to nothing (Windows calls a folder "access
-// denied", Linux a link to nothing "not found").
-std::wstring ProblemText(const Path& path, const FileProblemError& error) {
-    if (auto reason = ReasonAt(path, L"a file")) return std::move(*reason);
-    switch (error.Problem()) {
-    case FileProblem::NotFound:
-        return L"file not found";
-    case FileProblem::PathNotFound:
-        return L"path not found";
-    case FileProblem::AccessDenied:
-        return L"access denied";
-    case FileProblem::IsFolder:
-        return L"it is a folder, not a file";
-    case FileProblem::NotRegularFile:
-        return L"it is not a regular file";
-    case FileProblem::Other:
-        break;
-    }
-    return error.SystemText();
-}
 
 [[noreturn]] void Fail(const Path& path, const std::wstring& reason) {
     throw AppError(L"Cannot read the settings file \"" + PathToText(path) + L"\": " + reason + L".");
@@ -54,7 +31,7 @@ std::vector<std::wstring> ReadItems(const Path& path, std::size_t count,
             items.push_back(std::move(*item));
         }
     } catch (const FileProblemError& error) {
-        Fail(path, ProblemText(path, error));
+        Fail(path, ProblemText(path, error, L"a file", L"access denied"));
     } catch (const ItemTooLongError& error) {
         Fail(path, L"item " + std::to_wstring(error.Item()) + L" is longer than the limit of " +
                        std::to_wstring(kMaxItemBytes / 1024) + L" KiB (" + std::to_wstring(kMaxItemBytes) +

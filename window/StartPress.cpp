@@ -42,25 +42,21 @@ void StartPress::Press() {
     if (busy_) return;  // dropped: the player's intent is already being served
     busy_ = true;
     frontEnd_.ShowBusy(true);
-    std::exception_ptr failure;
+    const auto settle = [this] {
+        frontEnd_.SettleHeldInput();
+        frontEnd_.ShowBusy(false);
+        clickBegun_ = false;
+    };
     try {
         start_();
-    } catch (const std::exception&) {
-        failure = std::current_exception();
-    }
-    frontEnd_.DiscardInput();
-    frontEnd_.ShowBusy(false);
-    clickBegun_ = false;
-    if (failure) {
+    } catch (const std::exception& error) {
+        settle();
         // Still busy: presses during the error box are dropped as well.
-        try {
-            std::rethrow_exception(failure);
-        } catch (const std::exception& error) {
-            ReportFatalError(messages_, error);
-        }
+        ReportFatalError(messages_, error);
         frontEnd_.End(1);
         return;
     }
+    settle();
     busy_ = false;
     if (closed_) frontEnd_.End(0);
 }

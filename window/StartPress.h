@@ -29,7 +29,7 @@ public:
     virtual void ShowBusy(bool busy) = 0;
     // Settles the input that reached the window during a press as FateOf
     // says, before the press ends.
-    virtual void DiscardInput() = 0;
+    virtual void SettleHeldInput() = 0;
     // Takes the window off the screen at once; the application goes on.
     virtual void HideWindow() = 0;
     // Ends the application with `status`.
@@ -105,8 +105,6 @@ public:
     // being handled; the window has been hidden, and the application ends
     // (status 0) once the press is done.
     bool Close();
-
-    bool Busy() const { return busy_; }
 
 private:
     std::function<void()> start_;

@@ -214,7 +214,7 @@ void Form1::SetBusy(bool busy) {
     }
 }
 
-void Form1::DiscardInput() {
+void Form1::SettleHeldInput() {
     if (inputHold_) QCoreApplication::processEvents();
 }
 

@@ -2,7 +2,7 @@
 // in its stacking order.
 #pragma once
 
-#include "Form1View.h"
+#include "LauncherView.h"
 #include "StartLabel.h"
 #include "StartPress.h"
 
@@ -16,7 +16,7 @@ class QPlainTextEdit;
 
 namespace velk::qt {
 
-class Form1 final : public QWidget, public Form1View {
+class Form1 final : public QWidget, public LauncherView {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -33,7 +33,7 @@ public:
     // input delivered to it (painting, moving and closing go on).
     void SetBusy(bool busy);
     // Settles the input held back while it was busy.
-    void DiscardInput();
+    void SettleHeldInput();
 
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;

@@ -22,7 +22,7 @@ public:
 
 private:
     void ShowBusy(bool busy) override { form_.SetBusy(busy); }
-    void DiscardInput() override { form_.DiscardInput(); }
+    void SettleHeldInput() override { form_.SettleHeldInput(); }
     void HideWindow() override { form_.hide(); }
     void End(int status) override { end_(status); }
 

@@ -1,5 +1,4 @@
-// Built for Qt before 6.5 only (app/qt/CMakeLists.txt): a workaround for
-// Qt 6.4's Wayland client, with Qt's private platform header confined here.
+// Built for Qt before 6.5 only, with Qt's private platform header confined here.
 #include "WaylandFrameSize.h"
 
 #include <QGuiApplication>

@@ -20,7 +20,6 @@ public:
     // Draws the picture at the size it was last scaled to (at first its
     // natural size) with its top-left corner at (x, y).
     void Draw(HDC dc, int x, int y) const;
-    SIZE Size() const { return size_; }
     SIZE ScaledSize() const { return scaled_ ? scaledSize_ : size_; }
 
 private:

@@ -178,10 +178,10 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
         self->newsBox_ = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->Handle(message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
 }
 
-LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = Handle();
     if (LRESULT result = 0; fixedSize_.Handle(window, message, wParam, lParam, &result)) return result;
     switch (message) {

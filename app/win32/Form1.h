@@ -10,7 +10,7 @@
 #include "Banner.h"
 #include "Form1Accessibility.h"
 #include "FixedSize.h"
-#include "Form1View.h"
+#include "LauncherView.h"
 #include "LabelColors.h"
 #include "OwnedHandles.h"
 #include "StartPress.h"
@@ -22,7 +22,7 @@
 
 namespace velk::win32 {
 
-class Form1 final : public Form1View {
+class Form1 final : public LauncherView {
 public:
     // The dpi of a window, or of the system for none.
     using DpiSource = UINT (*)(HWND);
@@ -60,7 +60,7 @@ private:
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK NewsBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PressStart();
     // A left-button down on the window, to the owner of a press (which
     // counts it into a burst).

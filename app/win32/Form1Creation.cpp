@@ -4,6 +4,7 @@
 
 #include "AppError.h"
 #include "Form1Layout.h"
+#include "SystemLibrary_win32.h"
 #include "WideResources.h"
 #include "WindowsError.h"
 #include "resource.h"
@@ -40,8 +41,7 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 RECT WindowRectFor(int clientWidth, int clientHeight, UINT dpi) {
     using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = reinterpret_cast<AdjustFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    static const auto adjustForDpi = LibraryEntry<AdjustFn>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
     RECT rect{0, 0, clientWidth, clientHeight};
     if (adjustForDpi) {
         adjustForDpi(&rect, kStyle, FALSE, kExStyle, dpi);
@@ -57,8 +57,7 @@ RECT WindowRectFor(int clientWidth, int clientHeight, UINT dpi) {
 // system dpi serves.
 UINT Form1::DpiOf(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto getDpiForWindow = LibraryEntry<GetDpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (getDpiForWindow && window) return getDpiForWindow(window);
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);

@@ -79,7 +79,7 @@ void Starter::Hold(const MSG& message) {
     if (form_) form_->Hold(message);
 }
 
-void Starter::DiscardInput() {
+void Starter::SettleHeldInput() {
     if (form_) form_->SettleHeldInput();
 }
 

@@ -14,7 +14,7 @@
 
 namespace velk::win32 {
 
-class Starter final : public Form1View, public PressFrontEnd {
+class Starter final : public LauncherView, public PressFrontEnd {
 public:
     Starter(HINSTANCE instance, Win32MessageBoxes& messages, LauncherPlatform platform,
             Form1::DpiSource dpiOf = &Form1::DpiOf);
@@ -36,12 +36,12 @@ public:
     void Hold(const MSG& message);
 
 private:
-    // Form1View: kept until the window exists, then handed to it.
+    // LauncherView: kept until the window exists, then handed to it.
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;
     // PressFrontEnd
     void ShowBusy(bool busy) override;
-    void DiscardInput() override;
+    void SettleHeldInput() override;
     void HideWindow() override;
     void End(int status) override;
 

@@ -3,6 +3,7 @@
 #include "ProgramStart.h"
 #include "SocketLayer.h"
 #include "Starter.h"
+#include "SystemLibrary_win32.h"
 #include "WaitingSocketLayer.h"
 #include "Win32EventThreadWait.h"
 #include "Win32MessageBoxes.h"
@@ -17,8 +18,8 @@ namespace {
 // at least leaves the search (the socket library is loaded by its full path).
 void RestrictDllSearch() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const auto restrict = reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto restrict =
+        velk::LibraryEntry<SetDefaultDllDirectoriesFn>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (!restrict || !restrict(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "AppError.h"
-#include "Form1View.h"
+#include "LauncherView.h"
 #include "MessageBoxes.h"
 #include "ProgramStart.h"
 #include "StartPress.h"
@@ -18,7 +18,7 @@ namespace velk::test {
 
 using EventLog = std::vector<std::wstring>;
 
-class FakeForm final : public Form1View {
+class FakeForm final : public LauncherView {
 public:
     explicit FakeForm(EventLog& log) : log_(log) {}
     void SetCaption(const std::wstring& caption) override { log_.push_back(L"caption: " + caption); }
@@ -62,7 +62,7 @@ class FakePressFrontEnd final : public PressFrontEnd {
 public:
     explicit FakePressFrontEnd(EventLog& log) : log_(log) {}
     void ShowBusy(bool busy) override { log_.push_back(busy ? L"busy" : L"idle"); }
-    void DiscardInput() override { log_.push_back(L"discard"); }
+    void SettleHeldInput() override { log_.push_back(L"discard"); }
     void HideWindow() override { log_.push_back(L"hide"); }
     void End(int status) override { log_.push_back(L"end " + std::to_wstring(status)); }
 

@@ -103,7 +103,7 @@ public:
         form_.SetBusy(busy);
         log_.push_back(busy ? L"busy" : L"idle");
     }
-    void DiscardInput() override {
+    void SettleHeldInput() override {
         form_.SettleHeldInput();
         log_.push_back(L"discard");
     }

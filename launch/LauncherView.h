@@ -1,13 +1,14 @@
-// What the start-up and press behaviour may do to the main window.
+// The launcher's view of the main window: what the start-up and press
+// behaviour may do to it.
 #pragma once
 
 #include <string>
 
 namespace velk {
 
-class Form1View {
+class LauncherView {
 public:
-    virtual ~Form1View() = default;
+    virtual ~LauncherView() = default;
     virtual void SetCaption(const std::wstring& caption) = 0;
     virtual void SetNewsText(const std::wstring& news) = 0;
 };
