@@ -62,6 +62,14 @@ public:
     void Disconnect() { connected_ = false; }
 
 protected:
+    // An answer: "disconnected" once the window is gone, E_POINTER without a
+    // place for it, else what `answer` gives.
+    template <typename Out, typename Answer>
+    HRESULT Reply(Out* out, Answer answer) const {
+        if (!connected_) return RPC_E_DISCONNECTED;
+        return out ? answer() : E_POINTER;
+    }
+
     bool connected_ = true;
 
 private:

@@ -58,35 +58,35 @@ public:
         return connected_ ? standard_->get_accParent(parent) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!count) return E_POINTER;
-        *count = kChildCount;
-        return S_OK;
+        return Reply(count, [&] {
+            *count = kChildCount;
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!object) return E_POINTER;
-        *object = nullptr;
-        const layout::Control* control = ControlOf(child);
-        if (!control) return E_INVALIDARG;
-        if (control != &layout::kNewsBox) return S_FALSE;  // a simple element
-        return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(object));
+        return Reply(object, [&] {
+            *object = nullptr;
+            const layout::Control* control = ControlOf(child);
+            if (!control) return E_INVALIDARG;
+            if (control != &layout::kNewsBox) return S_FALSE;  // a simple element
+            return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(object));
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!name) return E_POINTER;
-        *name = nullptr;
-        if (IsSelf(child)) {
-            // The window's caption, as the standard client area gives it.
-            std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-            caption.resize(static_cast<std::size_t>(GetWindowTextW(window_, caption.data(), static_cast<int>(caption.size()))));
-            *name = ToBstr(caption);
+        return Reply(name, [&] {
+            *name = nullptr;
+            if (IsSelf(child)) {
+                // The window's caption, as the standard client area gives it.
+                std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+                caption.resize(static_cast<std::size_t>(GetWindowTextW(window_, caption.data(), static_cast<int>(caption.size()))));
+                *name = ToBstr(caption);
+                return S_OK;
+            }
+            const layout::Control* control = ControlOf(child);
+            if (!control) return E_INVALIDARG;
+            *name = ToBstr(control->accessible.name);
             return S_OK;
-        }
-        const layout::Control* control = ControlOf(child);
-        if (!control) return E_INVALIDARG;
-        *name = ToBstr(control->accessible.name);
-        return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         if (!connected_) return RPC_E_DISCONNECTED;
@@ -97,29 +97,29 @@ public:
         return connected_ ? TableText(child, text, &layout::Accessible::description) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!role) return E_POINTER;
-        if (IsSelf(child)) return standard_->get_accRole(child, role);
-        const layout::Control* control = ControlOf(child);
-        if (!control) return E_INVALIDARG;
-        VariantInit(role);
-        role->vt = VT_I4;
-        role->lVal = ToRole(control->accessible.role);
-        return S_OK;
+        return Reply(role, [&] {
+            if (IsSelf(child)) return standard_->get_accRole(child, role);
+            const layout::Control* control = ControlOf(child);
+            if (!control) return E_INVALIDARG;
+            VariantInit(role);
+            role->vt = VT_I4;
+            role->lVal = ToRole(control->accessible.role);
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!state) return E_POINTER;
-        if (IsSelf(child)) return standard_->get_accState(child, state);
-        const layout::Control* control = ControlOf(child);
-        if (!control) return E_INVALIDARG;
-        if (control == &layout::kNewsBox) return news_->get_accState(Self(), state);
-        VariantInit(state);
-        state->vt = VT_I4;
-        // "Start" takes the focus by the keyboard; the others are only read.
-        state->lVal = control != &layout::kStart ? STATE_SYSTEM_READONLY
-                      : STATE_SYSTEM_FOCUSABLE | (StartHasFocus() ? STATE_SYSTEM_FOCUSED : 0);
-        return S_OK;
+        return Reply(state, [&] {
+            if (IsSelf(child)) return standard_->get_accState(child, state);
+            const layout::Control* control = ControlOf(child);
+            if (!control) return E_INVALIDARG;
+            if (control == &layout::kNewsBox) return news_->get_accState(Self(), state);
+            VariantInit(state);
+            state->vt = VT_I4;
+            // "Start" takes the focus by the keyboard; the others are only read.
+            state->lVal = control != &layout::kStart ? STATE_SYSTEM_READONLY
+                          : STATE_SYSTEM_FOCUSABLE | (StartHasFocus() ? STATE_SYSTEM_FOCUSED : 0);
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override {
         if (help) *help = nullptr;
@@ -134,30 +134,27 @@ public:
         return connected_ ? TableText(child, keys, &layout::Accessible::keyboardShortcut) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!child) return E_POINTER;
-        VariantInit(child);
-        const HWND focus = GetFocus();
-        if (focus == newsBox_) {
-            child->vt = VT_DISPATCH;
-            return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(&child->pdispVal));
-        }
-        if (focus != window_) return S_FALSE;
-        child->vt = VT_I4;
-        child->lVal = StartHasFocus() ? IdOf(layout::kStart) : CHILDID_SELF;
-        return S_OK;
+        return Reply(child, [&] {
+            VariantInit(child);
+            const HWND focus = GetFocus();
+            if (focus == newsBox_) return NewsBoxAsChild(child);
+            if (focus != window_) return S_FALSE;
+            child->vt = VT_I4;
+            child->lVal = StartHasFocus() ? IdOf(layout::kStart) : CHILDID_SELF;
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
         if (children) VariantInit(children);
         return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!action) return E_POINTER;
-        *action = nullptr;
-        if (ControlOf(child) != &layout::kStart) return DISP_E_MEMBERNOTFOUND;
-        *action = ToBstr(layout::kPressAction);
-        return S_OK;
+        return Reply(action, [&] {
+            *action = nullptr;
+            if (ControlOf(child) != &layout::kStart) return DISP_E_MEMBERNOTFOUND;
+            *action = ToBstr(layout::kPressAction);
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override {
         return connected_ ? DISP_E_MEMBERNOTFOUND : RPC_E_DISCONNECTED;
@@ -207,22 +204,19 @@ public:
     }
     // The same hit test as a click; the news box answers as its own object.
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
-        if (!connected_) return RPC_E_DISCONNECTED;
-        if (!child) return E_POINTER;
-        VariantInit(child);
-        POINT at{x, y};
-        ScreenToClient(window_, &at);
-        RECT client{};
-        GetClientRect(window_, &client);
-        if (!PtInRect(&client, at)) return S_FALSE;
-        const layout::Control* control = layout::AccessibleControlAt(at.x, at.y, scale_());
-        if (control == &layout::kNewsBox) {
-            child->vt = VT_DISPATCH;
-            return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(&child->pdispVal));
-        }
-        child->vt = VT_I4;
-        child->lVal = control ? IdOf(*control) : CHILDID_SELF;
-        return S_OK;
+        return Reply(child, [&] {
+            VariantInit(child);
+            POINT at{x, y};
+            ScreenToClient(window_, &at);
+            RECT client{};
+            GetClientRect(window_, &client);
+            if (!PtInRect(&client, at)) return S_FALSE;
+            const layout::Control* control = layout::AccessibleControlAt(at.x, at.y, scale_());
+            if (control == &layout::kNewsBox) return NewsBoxAsChild(child);
+            child->vt = VT_I4;
+            child->lVal = control ? IdOf(*control) : CHILDID_SELF;
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         if (!connected_) return RPC_E_DISCONNECTED;
@@ -234,6 +228,11 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
+    // The news box, as the object of its own it is.
+    HRESULT NewsBoxAsChild(VARIANT* child) const {
+        child->vt = VT_DISPATCH;
+        return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(&child->pdispVal));
+    }
     // A text the table gives a control; S_FALSE where it gives none.
     static HRESULT TableText(const VARIANT& child, BSTR* text, std::wstring_view layout::Accessible::*field) {
         if (!text) return E_POINTER;
