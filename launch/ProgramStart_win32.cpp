@@ -62,7 +62,7 @@ public:
         // The working folder with its separator, which keeps a drive's root
         // ("C:\\") a root; none where no form of it is short enough to be one.
         const std::wstring folder = WithinLimit(full.substr(0, full.find_last_of(L"\\/") + 1), MAX_PATH - 1);
-        const WineDeepStart wine(folder, full.size() >= MAX_PATH);
+        const WineDeepStart wine(shortPath.empty() ? std::wstring() : path.substr(0, name), full.size() >= MAX_PATH);
         if (!CreateProcessW(wine.ApplicationName(command.applicationName).c_str(), commandLine.data(), nullptr, nullptr,
                             FALSE, 0, nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
             const DWORD error = GetLastError();

@@ -14,8 +14,8 @@ namespace velk {
 
 class WineDeepStart {
 public:
-    // `shortFolder` is the program's folder in its short form; `deep` whether
-    // the program's long path reaches MAX_PATH.
+    // `shortFolder` is the folder of the program's short path (so that it and
+    // the file name fit MAX_PATH); `deep` whether the long path reaches it.
     WineDeepStart(const std::wstring& shortFolder, bool deep);
     ~WineDeepStart();
     WineDeepStart(const WineDeepStart&) = delete;

@@ -51,13 +51,15 @@ TEST(Win32ProgramStart, QuotesTheProgramAndAsksForAMinimizedWindowInItsFolder) {
     for (std::size_t i = 0; i < std::size(stain); ++i) stain[i] = i % 97 == 96 ? L'\0' : L'x';
 }
 
-// A folder deeper than MAX_PATH: the client there starts, whatever the stack
-// holds; one that is not there is missing.
+// A client whose path is longer than MAX_PATH, in a folder that is (255
+// characters) or is not (290) short enough to be a working folder: it
+// starts, whatever the stack holds; one that is not there is missing.
 TEST(Win32ProgramStart, FromAFolderDeeperThanMaxPath) {
-    for (const bool there : {true, false}) {
+    for (const auto& [depth, there] : {std::pair{255u, true}, std::pair{290u, true}, std::pair{290u, false}}) {
         test::TempFolder temp;
         std::filesystem::path folder = temp.Path();
-        while (folder.native().size() < 290) folder /= L"Velk Game Folder";
+        while (folder.native().size() + 17 < depth) folder /= L"Velk Game Folder";
+        folder /= std::wstring(depth - folder.native().size() - 1, L'x');
         std::filesystem::create_directories(folder);
         if (there) std::filesystem::copy_file(VELK_STAND_IN_CLIENT, folder / "velk.exe");
         StainTheStack();
@@ -68,7 +70,7 @@ TEST(Win32ProgramStart, FromAFolderDeeperThanMaxPath) {
             EXPECT_TRUE(lines[0].ends_with("\" 127.0.0.1:800")) << lines[0];
             EXPECT_TRUE(there) << "started";
         } catch (const AppError& error) {
-            EXPECT_FALSE(there) << error.what();
+            EXPECT_FALSE(there) << depth << ": " << error.what();
             EXPECT_THAT(error.what(), testing::HasSubstr("file not found"));
         }
     }
