@@ -14,7 +14,18 @@ namespace velk {
 // PathNotFound: a folder on the way to the file is missing (Windows tells it
 // apart from a missing file). NeedsWine: a Windows program, and no Wine to
 // run it with.
-enum class FileProblem { NotFound, PathNotFound, Denied, IsFolder, NotRegularFile, NotExecutable, NeedsWine, Other };
+enum class FileProblem {
+    NotFound,
+    PathNotFound,
+    Denied,
+    IsFolder,
+    NotRegularFile,
+    BrokenLink,
+    LinkLoop,
+    NotExecutable,
+    NeedsWine,
+    Other
+};
 
 class FileProblemError : public std::exception {
 public:
@@ -35,8 +46,10 @@ private:
 FileProblemError ProblemOfSystemError(unsigned long code);
 
 // Why `path` cannot serve as `what` ("a file", "the game client"): what
-// stands there where that says more than the system (ReasonAt), else the
-// problem; `denied` is how a denial is put ("access denied").
+// stands there (KindOfPath) where that says more than the system's error (a
+// folder, a device, a link to nothing or in a loop: Windows calls a folder
+// "access denied", Linux a link to nothing "not found"), else the problem;
+// `denied` is how a denial is put ("access denied").
 std::wstring ProblemText(const Path& path, const FileProblemError& error, std::wstring_view what,
                          std::wstring_view denied);
 

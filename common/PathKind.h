@@ -6,10 +6,6 @@
 
 #include "Path.h"
 
-#include <optional>
-#include <string>
-#include <string_view>
-
 namespace velk {
 
 enum class PathKind {
@@ -23,10 +19,5 @@ enum class PathKind {
 };
 
 PathKind KindOfPath(const Path& path);
-
-// Why what stands at `path` cannot serve as `what` ("a file", "the game
-// client") where it says more than the system's error: a folder, a device, a
-// link to nothing or a loop of links. Nothing where it is a file, nothing at all, or unknown.
-std::optional<std::wstring> ReasonAt(const Path& path, std::wstring_view what);
 
 }  // namespace velk
