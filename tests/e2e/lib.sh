@@ -1,6 +1,10 @@
 # Shared by the end-to-end tests: checks that count failures, a private X
 # server, a work folder, and the starter under test ended on exit.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# A command whose failure ends the run (set -e) names itself and its line:
+# such an end prints nothing otherwise.
+set -E
+trap 'stopped_status=$?; [[ $- != *e* ]] || echo "stopped: ${BASH_SOURCE[0]##*/}:$LINENO: \"$BASH_COMMAND\" failed (status $stopped_status)" >&2' ERR
 source "$here/../../scripts/x11-helpers.sh"
 
 failures=0

@@ -33,7 +33,12 @@ use_wine_prefix() {
 
 restart_wine() {
     wineserver -w >/dev/null 2>&1 </dev/null || true
-    wineserver -p >/dev/null 2>&1 </dev/null
+    # -p refuses while a server runs in the prefix (one a Wine process
+    # started after the wait): that one is ended, and ours started.
+    if ! wineserver -p >/dev/null 2>&1 </dev/null; then
+        end_wine
+        wineserver -p >/dev/null 2>&1 </dev/null
+    fi
     wineboot >/dev/null 2>&1 </dev/null
 }
 
