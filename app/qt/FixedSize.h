@@ -5,15 +5,8 @@
 //  - X11: the size limits never move; a maximized or full-screen state that
 //    a window manager grants anyway is asked away at once, and the window
 //    sized back.
-//  - Wayland: where Qt draws the frame itself, that frame offers a maximize
-//    button regardless, and a strict compositor ends a client that does not
-//    take the maximized size. So the request is let through: the limits are
-//    lifted until the first frame at the granted size is drawn, then the
-//    state is taken back and the limits put back. A compositor that does not
-//    answer within a bound gets the limits back all the same; one that
-//    maximizes again and again (kiosk shells) is given its way after a few.
-//    Its size limits are announced frame included, as the window geometry
-//    it commits, where Qt 6.4 announces them without the frame it draws.
+//  - Wayland: as WaylandSizeRules.h decides, with the size limits announced
+//    frame included (WaylandFrameSize.h).
 #pragma once
 
 class QWidget;
