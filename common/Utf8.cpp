@@ -22,9 +22,10 @@ void AppendCodePoint(std::wstring& out, char32_t cp) {
 
 // Reads one code point from UTF-16 or UTF-32 text; unpaired surrogates and
 // values beyond U+10FFFF read as U+FFFD.
-char32_t NextCodePoint(std::wstring_view text, std::size_t& i) {
+template <typename Unit>
+char32_t NextCodePoint(std::basic_string_view<Unit> text, std::size_t& i) {
     const auto unit = static_cast<char32_t>(text[i++]);
-    if (unit >= 0xD800 && unit <= 0xDBFF && sizeof(wchar_t) == 2 && i < text.size()) {
+    if (unit >= 0xD800 && unit <= 0xDBFF && sizeof(Unit) == 2 && i < text.size()) {
         const auto low = static_cast<char32_t>(text[i]);
         if (low >= 0xDC00 && low <= 0xDFFF) {
             ++i;
@@ -120,27 +121,17 @@ bool IsUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string ToUtf8(std::wstring_view text) {
+template <typename Unit>
+std::string EncodeUtf8(std::basic_string_view<Unit> text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) AppendUtf8(out, NextCodePoint(text, i));
     return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view units) {
-    std::string out;
-    out.reserve(units.size());
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        char32_t cp = units[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (units[++i] - 0xDC00u);
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = kReplacement;
-        }
-        AppendUtf8(out, cp);
-    }
-    return out;
-}
+std::string ToUtf8(std::wstring_view text) { return EncodeUtf8(text); }
+
+std::string Utf16ToUtf8(std::u16string_view units) { return EncodeUtf8(units); }
 
 std::wstring FromEightBitText(std::string_view bytes) { return FromCodePage(EightBitCodePage(), bytes); }
 
