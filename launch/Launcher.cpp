@@ -1,5 +1,6 @@
 #include "Launcher.h"
 
+#include "FatalError.h"
 #include "SettingsFile.h"
 #include "clsResolve.h"
 
@@ -26,6 +27,17 @@ void Launcher::HandleLoad() {
     form_.SetNewsText(Shown(settings.news));
     form_.SetCaption(title);
     messages_.Show(std::wstring(kWelcomePrefix) + title, MessageIcon::None);
+}
+
+bool Launcher::LoadAndShow(const std::function<void()>& show) {
+    try {
+        HandleLoad();
+        show();
+    } catch (const std::exception& error) {
+        ReportFatalError(messages_, error);
+        return false;
+    }
+    return true;
 }
 
 void Launcher::HandleStartClick() {

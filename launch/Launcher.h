@@ -31,6 +31,11 @@ public:
     // welcome box. The window is shown by the caller once this returns.
     void HandleLoad();
 
+    // The start, the same in every front end: the load event, then `show`
+    // puts the window on screen. An error on the way is reported and ends
+    // the start: false, and the window is never shown.
+    bool LoadAndShow(const std::function<void()>& show);
+
     // The design's click handler of "Start", run for every press of it (a
     // click, its keys, a screen reader's press): host and port read afresh,
     // the host resolved, the client started with "<address>:<port>".

@@ -156,16 +156,17 @@ struct Control {
     Beneath beneath = Beneath::Background;
 };
 
-// Text box: the platform's own font, colours and frame.
+// The news box, a text box: the platform's own font, colours and frame.
 inline constexpr Control kText1{"Text1", ControlKind::TextBox, {7810, 240, 2780, 1575}, L"",
                                 kDefaultFont, System(SystemColor::WindowText),
                                 {AccessibleRole::EditableText, L"News", L"", ""}};
+// The news heading.
 inline constexpr Control kLabel1{"Label1", ControlKind::Label, {8040, 0, 1095, 255}, L"News",
                                  kDefaultFont, System(SystemColor::ButtonText),
                                  {AccessibleRole::StaticText, L"News", L"", "Text1"}};
-// "Start" follows the news box in the tab order, so that a player without a
-// mouse can reach it; its focus cue and access key show only once the
-// keyboard is used.
+// "Start", a label pressed as a button. It follows the news box in the tab
+// order, so that a player without a mouse can reach it; its focus cue and
+// access key show only once the keyboard is used.
 inline constexpr Control kLabel2{"Label2", ControlKind::Label, {1320, 720, 855, 375}, L"Start",
                                  {L"Verdana", 14.25, 700}, System(SystemColor::HighlightText),
                                  {AccessibleRole::PushButton, L"Start", L"Starts the game client", "", L"Alt+S"},
@@ -184,13 +185,6 @@ constexpr std::size_t AccessKeyIndex(const Control& control) {
     return std::wstring_view::npos;
 }
 static_assert(AccessKeyIndex(kLabel2) == 0, "the S of \"Start\"");
-
-// Role names for readers: what each control is to a player. The design's
-// own names stay the table's.
-inline constexpr const Control& kNewsBox = kText1;
-inline constexpr const Control& kNewsHeading = kLabel1;
-inline constexpr const Control& kStart = kLabel2;
-inline constexpr const Control& kBanner = kImage1;
 
 // The controls assistive technology is shown, in reading order: the banner
 // with "Start" on it, then the news column. The lines are not among them.
@@ -222,13 +216,10 @@ constexpr PixelRect ToPixels(const Line& line, double scale = 1.0) {
 }
 
 inline constexpr Color kLineColor = System(SystemColor::WindowText);
-inline constexpr Line kLine1{"Line1", 7800, 0, 7800, 1800};    // the separator, x 520, y 0 to 119
-inline constexpr Line kLine2{"Line2", 7800, 240, 10680, 240};  // under "News", x 520 to the edge
-
-// The separator between the banner and the news column, and the rule under
-// the news heading.
-inline constexpr const Line& kSeparator = kLine1;
-inline constexpr const Line& kHeadingRule = kLine2;
+// The separator between the banner and the news column, x 520, y 0 to 119.
+inline constexpr Line kLine1{"Line1", 7800, 0, 7800, 1800};
+// The rule under the news heading, x 520 to the edge.
+inline constexpr Line kLine2{"Line2", 7800, 240, 10680, 240};
 
 // ---- Stacking --------------------------------------------------------------
 

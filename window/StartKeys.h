@@ -29,7 +29,7 @@ constexpr bool PressesStart(StartKey key, KeyModifiers modifiers) {
 // which types a character instead).
 constexpr bool IsStartAccessKey(wchar_t character, KeyModifiers modifiers) {
     return modifiers.alt && !modifiers.control && !modifiers.meta &&
-           layout::IsAccessKey(layout::kStart.accessible, character);
+           layout::IsAccessKey(layout::kLabel2.accessible, character);
 }
 
 }  // namespace velk

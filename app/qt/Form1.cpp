@@ -2,7 +2,6 @@
 
 #include "FixedSize.h"
 #include "Form1Accessibility.h"
-#include "Form1Widgets.h"
 #include "Form1Layout.h"
 #include "HitTest.h"
 #include "LayoutToQt.h"
@@ -75,7 +74,7 @@ KeyStamp StampOf(const QKeyEvent& key) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
+Form1::Form1(std::function<void(int)> end) : QWidget(nullptr, Qt::Window), end_(std::move(end)) {
     InstallForm1Accessibility();  // before any control has an interface
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(layout::kCaptionAtCreation));
@@ -89,24 +88,17 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     // Made back to front, as the table stacks them; the focus in its tab
     // order, the news box first.
-    const Form1Widgets made = MakeForm1Widgets(this);
-    banner_ = made.image1;
-    start_ = made.label2;
-    separator_ = made.line1;
-    headingRule_ = made.line2;
-    newsHeading_ = made.label1;
-    newsBox_ = made.text1;
-    start_->SetKeyHandler([this](const QKeyEvent& key) {
+    controls_ = MakeForm1Widgets(this);
+    controls_.Label2->SetKeyHandler([this](const QKeyEvent& key) {
         return press_ && press_->FocusedKeyDown(StartKeyOf(key), ModifiersOf(key), key.isAutoRepeat(), StampOf(key));
     });
     // Keys shown to "Start" for its cues, and to the press owner.
-    newsBox_->installEventFilter(this);
-    start_->installEventFilter(this);
+    controls_.Text1->installEventFilter(this);
+    controls_.Label2->installEventFilter(this);
     MatchAccessKey();
 
     ApplyColors();
     new PaletteWatcher(this, [this] { ApplyColors(); });
-
 }
 
 Form1::~Form1() = default;
@@ -118,8 +110,8 @@ void Form1::ApplyColors() {
     QPalette colours = QApplication::palette(this);
     colours.setColor(QPalette::Window, ToQColor(layout::kBackground, colours));
     setPalette(colours);
-    start_->update();
-    newsHeading_->update();
+    controls_.Label2->update();
+    controls_.Label1->update();
 }
 
 // The scheme changes while the window is open: a player switching between
@@ -139,7 +131,7 @@ void Form1::PressStart() {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (type == QEvent::KeyRelease && press_) press_->KeyUp(StampOf(static_cast<const QKeyEvent&>(*event)));
-    if (type == QEvent::KeyPress) start_->KeyPressed(static_cast<const QKeyEvent&>(*event));
+    if (type == QEvent::KeyPress) controls_.Label2->KeyPressed(static_cast<const QKeyEvent&>(*event));
     // Qt asks the focus widget before it tries its shortcuts with a key: the
     // key a shortcut then matches.
     if (type == QEvent::ShortcutOverride) {
@@ -155,7 +147,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 // others. One shortcut for each set of modifiers the press owner takes with
 // it; the press owner then has the key Qt matched, as it came.
 void Form1::MatchAccessKey() {
-    const wchar_t key = layout::FoldCase(layout::AccessKeyOf(layout::kStart.accessible));
+    const wchar_t key = layout::FoldCase(layout::AccessKeyOf(layout::kLabel2.accessible));
     for (unsigned held = 0; held < 16; ++held) {
         const KeyModifiers modifiers{(held & 1) != 0, (held & 2) != 0, (held & 4) != 0, (held & 8) != 0};
         if (!IsStartAccessKey(key, modifiers)) continue;
@@ -198,19 +190,19 @@ private:
 
 }  // namespace
 
-void Form1::SetBusy(bool busy) {
+void Form1::ShowBusy(bool busy) {
     // Input reaches the window's widgets through its window, where it is held.
     QObject* const window = windowHandle() ? static_cast<QObject*>(windowHandle()) : this;
     if (busy && !inputHold_) {
         inputHold_ = std::make_unique<InputHold>([this](const QMouseEvent& event) { PointerDown(event); });
         window->installEventFilter(inputHold_.get());
         setCursor(Qt::BusyCursor);
-        newsBox_->viewport()->setCursor(Qt::BusyCursor);
+        controls_.Text1->viewport()->setCursor(Qt::BusyCursor);
     } else if (!busy && inputHold_) {
         window->removeEventFilter(inputHold_.get());
         inputHold_.reset();
         unsetCursor();
-        newsBox_->viewport()->setCursor(Qt::IBeamCursor);
+        controls_.Text1->viewport()->setCursor(Qt::IBeamCursor);
     }
 }
 
@@ -253,6 +245,6 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::SetCaption(const std::wstring& caption) { setWindowTitle(QString::fromStdWString(caption)); }
 
-void Form1::SetNewsText(const std::wstring& news) { newsBox_->setPlainText(QString::fromStdWString(news)); }
+void Form1::SetNewsText(const std::wstring& news) { controls_.Text1->setPlainText(QString::fromStdWString(news)); }
 
 }  // namespace velk::qt

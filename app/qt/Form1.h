@@ -2,24 +2,25 @@
 // in its stacking order.
 #pragma once
 
+#include "Form1Widgets.h"
 #include "LauncherView.h"
 #include "StartLabel.h"
 #include "StartPress.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
-class QLabel;
-class QPlainTextEdit;
-
 namespace velk::qt {
 
-class Form1 final : public QWidget, public LauncherView {
+class Form1 final : public QWidget, public LauncherView, public PressFrontEnd {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    // `end` ends the application with an exit status.
+    explicit Form1(std::function<void(int)> end = &QCoreApplication::exit);
     ~Form1() override;
 
     // Where clicks on "Start", its other presses and closes go; none before.
@@ -31,19 +32,15 @@ public:
 
     // While a press is handled: the busy pointer over the window, and no
     // input delivered to it (painting, moving and closing go on).
-    void SetBusy(bool busy);
-    // Settles the input held back while it was busy.
-    void SettleHeldInput();
+    void ShowBusy(bool busy) override;
+    void SettleHeldInput() override;
+    void HideWindow() override { hide(); }
+    void End(int status) override { end_(status); }
 
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;
 
-    QPlainTextEdit* Text1() const { return newsBox_; }
-    QLabel* Label1() const { return newsHeading_; }
-    StartLabel* Label2() const { return start_; }
-    QWidget* Line1() const { return separator_; }
-    QWidget* Line2() const { return headingRule_; }
-    QLabel* Image1() const { return banner_; }
+    const Form1Widgets& Controls() const { return controls_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -60,6 +57,7 @@ private:
     // A left-button down, delivered or held back while busy, to the press owner.
     void PointerDown(const QMouseEvent& event);
 
+    std::function<void(int)> end_;
     StartPress* press_ = nullptr;
     // The key event of the shortcut Qt is about to match.
     struct MatchedKey {
@@ -70,12 +68,7 @@ private:
     std::optional<MatchedKey> shortcutKey_;
     bool applyingColors_ = false;
     std::unique_ptr<QObject> inputHold_;
-    QLabel* banner_;
-    StartLabel* start_;
-    QWidget* separator_;
-    QWidget* headingRule_;
-    QLabel* newsHeading_;
-    QPlainTextEdit* newsBox_;
+    Form1Widgets controls_{};
 };
 
 }  // namespace velk::qt

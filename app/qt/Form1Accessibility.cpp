@@ -74,7 +74,7 @@ private:
 class StartAccessible final : public QAccessibleWidget {
 public:
     StartAccessible(QWidget* label, Form1* form)
-        : QAccessibleWidget(label, ToQtRole(layout::kStart.accessible.role), ToQString(layout::kStart.accessible.name)),
+        : QAccessibleWidget(label, ToQtRole(layout::kLabel2.accessible.role), ToQString(layout::kLabel2.accessible.name)),
           form_(form) {}
 
     QStringList actionNames() const override { return {pressAction()}; }
@@ -86,7 +86,7 @@ public:
 
     QStringList keyBindingsForAction(const QString& action) const override {
         if (action != pressAction()) return {};
-        return {ToQString(layout::kStart.accessible.keyboardShortcut)};
+        return {ToQString(layout::kLabel2.accessible.keyboardShortcut)};
     }
 
 private:
@@ -97,7 +97,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* form = qobject_cast<Form1*>(object)) return new WindowAccessible(form);
     auto* widget = qobject_cast<QWidget*>(object);
     auto* form = widget ? qobject_cast<Form1*>(widget->parentWidget()) : nullptr;
-    if (form && widget->objectName() == NameOf(layout::kStart.name)) return new StartAccessible(widget, form);
+    if (form && widget->objectName() == NameOf(layout::kLabel2.name)) return new StartAccessible(widget, form);
     return nullptr;
 }
 

@@ -97,7 +97,7 @@ QWidget* Make(const layout::Element& element, QWidget* form) {
     case layout::ControlKind::Label:
         break;
     }
-    if (&control == &layout::kStart) return MakeLabel(new StartLabel(form), control);
+    if (&control == &layout::kLabel2) return MakeLabel(new StartLabel(form), control);
     return MakeLabel(new SchemeLabel(control, form), control);
 }
 
@@ -129,9 +129,9 @@ Form1Widgets MakeForm1Widgets(QWidget* form) {
         QWidget::setTabOrder(child(layout::kTabOrder[i - 1]->name), child(layout::kTabOrder[i]->name));
     }
     Describe(form);
-    return {static_cast<QLabel*>(child(layout::kBanner.name)), static_cast<StartLabel*>(child(layout::kStart.name)),
-            child(layout::kSeparator.name), child(layout::kHeadingRule.name), static_cast<QLabel*>(child(layout::kNewsHeading.name)),
-            static_cast<QPlainTextEdit*>(child(layout::kNewsBox.name))};
+    return {static_cast<QLabel*>(child(layout::kImage1.name)), static_cast<StartLabel*>(child(layout::kLabel2.name)),
+            child(layout::kLine1.name), child(layout::kLine2.name), static_cast<QLabel*>(child(layout::kLabel1.name)),
+            static_cast<QPlainTextEdit*>(child(layout::kText1.name))};
 }
 
 }  // namespace velk::qt

@@ -11,13 +11,14 @@ namespace velk::qt {
 
 class StartLabel;
 
+// Each by the layout table's name for it.
 struct Form1Widgets {
-    QLabel* image1;
-    StartLabel* label2;
-    QWidget* line1;
-    QWidget* line2;
-    QLabel* label1;
-    QPlainTextEdit* text1;
+    QLabel* Image1;       // the banner
+    StartLabel* Label2;   // "Start"
+    QWidget* Line1;       // the separator
+    QWidget* Line2;       // the rule under the news heading
+    QLabel* Label1;       // the news heading
+    QPlainTextEdit* Text1;  // the news box
 };
 
 // Made as children of `form`; the first of the tab order has the focus.

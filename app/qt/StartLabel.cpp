@@ -11,7 +11,7 @@
 
 namespace velk::qt {
 
-StartLabel::StartLabel(QWidget* parent) : SchemeLabel(layout::kStart, parent) {
+StartLabel::StartLabel(QWidget* parent) : SchemeLabel(layout::kLabel2, parent) {
     // By Tab only: a click never gives it the focus.
     setFocusPolicy(Qt::TabFocus);
 }

@@ -9,25 +9,20 @@
 
 namespace velk::qt {
 
-class Starter final : public PressFrontEnd {
+class Starter final {
 public:
     // `end` ends the application with an exit status.
     Starter(MessageBoxes& messages, LauncherPlatform platform, std::function<void(int)> end);
 
     // Runs the load event and shows the window. False when an error ended the
     // start; it has been reported and the window was never shown.
-    bool Start();
+    bool Start() {
+        return launcher_.LoadAndShow([this] { form_.show(); });
+    }
 
     Form1& Window() { return form_; }
 
 private:
-    void ShowBusy(bool busy) override { form_.SetBusy(busy); }
-    void SettleHeldInput() override { form_.SettleHeldInput(); }
-    void HideWindow() override { form_.hide(); }
-    void End(int status) override { end_(status); }
-
-    MessageBoxes& messages_;
-    std::function<void(int)> end_;
     Form1 form_;
     Launcher launcher_;
     StartPress press_;

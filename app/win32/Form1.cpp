@@ -12,8 +12,8 @@ namespace {
 
 // The window's two focus stops, which Tab and Shift+Tab lead between, are
 // the table's tab order.
-static_assert(layout::kTabOrder.size() == 2 && layout::kTabOrder[0] == &layout::kNewsBox &&
-              layout::kTabOrder[1] == &layout::kStart);
+static_assert(layout::kTabOrder.size() == 2 && layout::kTabOrder[0] == &layout::kText1 &&
+              layout::kTabOrder[1] == &layout::kLabel2);
 
 // The edit control wants CR LF; a news item may hold bare line feeds.
 std::wstring WithCrLf(const std::wstring& text) {
@@ -154,7 +154,14 @@ bool Form1::TakeKey(UINT message, WPARAM key, LPARAM flags) {
 
 // The pointer changes at once where it is over the window, not only when it
 // next moves.
-void Form1::SetBusy(bool busy) {
+// An error has been reported while the window still existed (destroying it
+// first would post the quit message that closes the error box at once).
+void Form1::End(int status) {
+    endStatus_ = status;
+    if (window_) DestroyWindow(window_.get());
+}
+
+void Form1::ShowBusy(bool busy) {
     busy_ = busy;
     POINT at{};
     if (!GetCursorPos(&at)) return;

@@ -22,7 +22,7 @@
 
 namespace velk::win32 {
 
-class Form1 final : public LauncherView {
+class Form1 final : public LauncherView, public PressFrontEnd {
 public:
     // The dpi of a window, or of the system for none.
     using DpiSource = UINT (*)(HWND);
@@ -39,7 +39,12 @@ public:
     // Where clicks on "Start", its other presses and closes go; none before.
     void SetStartPress(StartPress* press) { press_ = press; }
     // While a press is handled: the busy pointer over the window.
-    void SetBusy(bool busy);
+    void ShowBusy(bool busy) override;
+    void HideWindow() override { ShowWindow(window_.get(), SW_HIDE); }
+    // Destroys the window, whose end posts the quit message; EndStatus()
+    // then tells `status`.
+    void End(int status) override;
+    int EndStatus() const { return endStatus_; }
 
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;
@@ -51,7 +56,7 @@ public:
     // Input held back from the window during a press, settled as the owner
     // of a press rules (FateOf); then what is still queued when it ends.
     void Hold(const MSG& message);
-    void SettleHeldInput();
+    void SettleHeldInput() override;
 
 private:
     // Posted by assistive technology's press of "Start": the press runs from
@@ -100,6 +105,7 @@ private:
     layout::LabelLook startLook_{};
     layout::LabelLook headingLook_{};
     bool busy_ = false;
+    int endStatus_ = 0;
     bool startFocused_ = false;
     // The cues a mouse player never sees, hidden until the keyboard is used.
     WORD hiddenCues_ = UISF_HIDEFOCUS | UISF_HIDEACCEL;

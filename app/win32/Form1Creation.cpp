@@ -156,10 +156,10 @@ void Form1::FitToDpi(UINT dpi, const POINT* at) {
 // font is handed to the news box before the old one goes.
 void Form1::ApplyDpi(UINT dpi) {
     scale_ = dpi / 96.0;
-    const layout::PixelRect image = layout::ToPixels(layout::kBanner.twips, scale_);
+    const layout::PixelRect image = layout::ToPixels(layout::kImage1.twips, scale_);
     banner_.ScaleTo(image.width, image.height);
 
-    const layout::Font& start = layout::kStart.font;
+    const layout::Font& start = layout::kLabel2.font;
     const std::wstring face(start.face);
     startFont_.reset(CreateFontW(-layout::PointsToPixels(start.points, scale_), 0, 0, 0, start.weight, FALSE, FALSE,
                                  FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
@@ -172,7 +172,7 @@ void Form1::ApplyDpi(UINT dpi) {
     metrics.lfMessageFont.lfHeight = static_cast<LONG>(metrics.lfMessageFont.lfHeight * scale_ * 96.0 / dpiOf_(nullptr));
     OwnedFont uiFont(CreateFontIndirectW(&metrics.lfMessageFont));
 
-    const layout::PixelRect box = layout::ToPixels(layout::kNewsBox.twips, scale_);
+    const layout::PixelRect box = layout::ToPixels(layout::kText1.twips, scale_);
     MoveWindow(newsBox_, box.left, box.top, box.width, box.height, TRUE);
     SendMessageW(newsBox_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont.get()), TRUE);
     uiFont_ = std::move(uiFont);

@@ -23,8 +23,8 @@ RECT ToRect(const layout::PixelRect& r) { return {r.left, r.top, r.left + r.widt
 }  // namespace
 
 void Form1::TakeColors() {
-    startLook_ = layout::LookOf(layout::kStart, &SystemScheme);
-    headingLook_ = layout::LookOf(layout::kNewsHeading, &SystemScheme);
+    startLook_ = layout::LookOf(layout::kLabel2, &SystemScheme);
+    headingLook_ = layout::LookOf(layout::kLabel1, &SystemScheme);
 }
 
 void Form1::Paint(HDC dc) const {
@@ -66,12 +66,12 @@ void Form1::Paint(HDC dc) const {
             const layout::PixelRect image = element->Pixels(scale_);
             banner_.Draw(dc, image.left, image.top);
         } else if (element->control->kind == layout::ControlKind::Label) {
-            const bool start = element->control == &layout::kStart;
+            const bool start = element->control == &layout::kLabel2;
             drawLabel(*element->control, start ? startLook_ : headingLook_, start ? startFont_.get() : uiFont_.get());
         }
     }
     if (startFocused_ && GetFocus() == Handle() && !(hiddenCues_ & UISF_HIDEFOCUS)) {
-        const RECT start = ToRect(layout::ToPixels(layout::kStart.twips, scale_));
+        const RECT start = ToRect(layout::ToPixels(layout::kLabel2.twips, scale_));
         SetTextColor(dc, RGB(0, 0, 0));  // DrawFocusRect inverts; these make it visible on any picture
         SetBkColor(dc, RGB(255, 255, 255));
         DrawFocusRect(dc, &start);

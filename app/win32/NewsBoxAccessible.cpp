@@ -19,7 +19,7 @@ HRESULT STDMETHODCALLTYPE NewsBoxAccessible::get_accName(VARIANT child, BSTR* na
     if (!connected_) return RPC_E_DISCONNECTED;
     if (!name) return E_POINTER;
     if (!IsSelf(child)) return standard_->get_accName(child, name);
-    *name = ToBstr(layout::kNewsBox.accessible.name);
+    *name = ToBstr(layout::kText1.accessible.name);
     return S_OK;
 }
 

@@ -1,6 +1,5 @@
 #include "Starter.h"
 
-#include "FatalError.h"
 #include "Win32EventThreadWait.h"
 
 #include <objbase.h>
@@ -9,11 +8,7 @@ namespace velk::win32 {
 
 Starter::Starter(HINSTANCE instance, Win32MessageBoxes& messages, LauncherPlatform platform,
                  Form1::DpiSource dpiOf)
-    : instance_(instance),
-      messages_(messages),
-      dpiOf_(dpiOf),
-      launcher_(*this, messages, std::move(platform)),
-      press_([this] { launcher_.HandleStartClick(); }, messages, *this) {}
+    : instance_(instance), messages_(messages), dpiOf_(dpiOf), launcher_(*this, messages, std::move(platform)) {}
 
 Starter::~Starter() {
     form_.reset();
@@ -29,7 +24,8 @@ void Starter::Build() noexcept {
         form_.emplace(instance_, dpiOf_);
         form_->SetCaption(caption_);
         form_->SetNewsText(news_);
-        form_->SetStartPress(&press_);
+        press_.emplace([this] { launcher_.HandleStartClick(); }, messages_, *form_);
+        form_->SetStartPress(&*press_);
     } catch (...) {
         form_.reset();
         buildError_ = std::current_exception();
@@ -37,19 +33,14 @@ void Starter::Build() noexcept {
 }
 
 bool Starter::Start(int showCommand) {
-    try {
-        messages_.WhenNextBoxIsUp([this] { Build(); });
-        launcher_.HandleLoad();
+    // Built while the welcome box is up, or once it is gone at the latest.
+    messages_.WhenNextBoxIsUp([this] { Build(); });
+    return launcher_.LoadAndShow([&] {
         Build();
         if (buildError_) std::rethrow_exception(buildError_);
-    } catch (const std::exception& error) {
-        messages_.WhenNextBoxIsUp(nullptr);
-        ReportFatalError(messages_, error);
-        return false;
-    }
-    messages_.SetOwner(form_->Handle());
-    form_->Show(showCommand);
-    return true;
+        messages_.SetOwner(form_->Handle());
+        form_->Show(showCommand);
+    });
 }
 
 int Starter::Run() {
@@ -58,7 +49,7 @@ int Starter::Run() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return status_;
+    return form_ ? form_->EndStatus() : 0;
 }
 
 void Starter::SetCaption(const std::wstring& caption) {
@@ -69,30 +60,6 @@ void Starter::SetCaption(const std::wstring& caption) {
 void Starter::SetNewsText(const std::wstring& news) {
     news_ = news;
     if (form_) form_->SetNewsText(news);
-}
-
-void Starter::ShowBusy(bool busy) {
-    if (form_) form_->SetBusy(busy);
-}
-
-void Starter::Hold(const MSG& message) {
-    if (form_) form_->Hold(message);
-}
-
-void Starter::SettleHeldInput() {
-    if (form_) form_->SettleHeldInput();
-}
-
-void Starter::HideWindow() {
-    if (form_) ShowWindow(form_->Handle(), SW_HIDE);
-}
-
-// The window's end posts the quit message that ends Run. An error has been
-// reported while the window still existed (destroying it first would post
-// the quit message that closes the error box at once).
-void Starter::End(int status) {
-    status_ = status;
-    if (form_ && form_->Handle()) DestroyWindow(form_->Handle());
 }
 
 }  // namespace velk::win32

@@ -14,7 +14,7 @@
 
 namespace velk::win32 {
 
-class Starter final : public LauncherView, public PressFrontEnd {
+class Starter final : public LauncherView {
 public:
     Starter(HINSTANCE instance, Win32MessageBoxes& messages, LauncherPlatform platform,
             Form1::DpiSource dpiOf = &Form1::DpiOf);
@@ -33,33 +33,31 @@ public:
     Form1* Window() { return form_ ? &*form_ : nullptr; }
 
     // Input held back from the window during a press.
-    void Hold(const MSG& message);
+    void Hold(const MSG& message) {
+        if (form_) form_->Hold(message);
+    }
 
 private:
-    // LauncherView: kept until the window exists, then handed to it.
+    // Kept until the window exists, then handed to it.
     void SetCaption(const std::wstring& caption) override;
     void SetNewsText(const std::wstring& news) override;
-    // PressFrontEnd
-    void ShowBusy(bool busy) override;
-    void SettleHeldInput() override;
-    void HideWindow() override;
-    void End(int status) override;
 
-    // COM and the window; an error is kept for the caller (it may run inside
-    // the welcome box's modal loop, which no exception may cross).
+    // COM, the window and the owner of its presses; an error is kept for the
+    // caller (it may run inside the welcome box's modal loop, which no
+    // exception may cross).
     void Build() noexcept;
 
     HINSTANCE instance_;
     Win32MessageBoxes& messages_;
     Form1::DpiSource dpiOf_;
     Launcher launcher_;
-    StartPress press_;
     std::wstring caption_;
     std::wstring news_;
     bool comStarted_ = false;
     std::exception_ptr buildError_;
+    // Before the window, which calls it until it is gone.
+    std::optional<StartPress> press_;
     std::optional<Form1> form_;
-    int status_ = 0;
 };
 
 }  // namespace velk::win32

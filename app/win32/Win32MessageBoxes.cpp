@@ -28,7 +28,7 @@ void CALLBACK RunWaitingWork(HWND, UINT, UINT_PTR timer, DWORD) {
 
 void Win32MessageBoxes::Show(const std::wstring& text, MessageIcon icon) {
     const UINT style = MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : 0u);
-    WaitingWork work{std::move(whenUp_)};
+    WaitingWork work{icon == MessageIcon::Error ? nullptr : std::move(whenUp_)};
     whenUp_ = nullptr;
     UINT_PTR timer = 0;
     if (work.work) {

@@ -19,7 +19,8 @@ public:
     void Show(const std::wstring& text, MessageIcon icon) override;
 
     // `work` runs once the next box is on screen (after its first paint),
-    // inside its modal loop; it throws nothing. Nothing cancels it.
+    // inside its modal loop; it throws nothing. An error box drops it: an
+    // error ends what the work was for.
     void WhenNextBoxIsUp(std::function<void()> work) { whenUp_ = std::move(work); }
 
 private:

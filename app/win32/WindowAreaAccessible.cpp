@@ -68,7 +68,7 @@ public:
             *object = nullptr;
             const layout::Control* control = ControlOf(child);
             if (!control) return E_INVALIDARG;
-            if (control != &layout::kNewsBox) return S_FALSE;  // a simple element
+            if (control != &layout::kText1) return S_FALSE;  // a simple element
             return news_->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(object));
         });
     }
@@ -90,7 +90,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         if (!connected_) return RPC_E_DISCONNECTED;
-        if (ControlOf(child) == &layout::kNewsBox) return news_->get_accValue(Self(), value);
+        if (ControlOf(child) == &layout::kText1) return news_->get_accValue(Self(), value);
         return DISP_E_MEMBERNOTFOUND;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
@@ -112,11 +112,11 @@ public:
             if (IsSelf(child)) return standard_->get_accState(child, state);
             const layout::Control* control = ControlOf(child);
             if (!control) return E_INVALIDARG;
-            if (control == &layout::kNewsBox) return news_->get_accState(Self(), state);
+            if (control == &layout::kText1) return news_->get_accState(Self(), state);
             VariantInit(state);
             state->vt = VT_I4;
             // "Start" takes the focus by the keyboard; the others are only read.
-            state->lVal = control != &layout::kStart ? STATE_SYSTEM_READONLY
+            state->lVal = control != &layout::kLabel2 ? STATE_SYSTEM_READONLY
                           : STATE_SYSTEM_FOCUSABLE | (StartHasFocus() ? STATE_SYSTEM_FOCUSED : 0);
             return S_OK;
         });
@@ -140,7 +140,7 @@ public:
             if (focus == newsBox_) return NewsBoxAsChild(child);
             if (focus != window_) return S_FALSE;
             child->vt = VT_I4;
-            child->lVal = StartHasFocus() ? IdOf(layout::kStart) : CHILDID_SELF;
+            child->lVal = StartHasFocus() ? IdOf(layout::kLabel2) : CHILDID_SELF;
             return S_OK;
         });
     }
@@ -151,7 +151,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
         return Reply(action, [&] {
             *action = nullptr;
-            if (ControlOf(child) != &layout::kStart) return DISP_E_MEMBERNOTFOUND;
+            if (ControlOf(child) != &layout::kLabel2) return DISP_E_MEMBERNOTFOUND;
             *action = ToBstr(layout::kPressAction);
             return S_OK;
         });
@@ -212,7 +212,7 @@ public:
             GetClientRect(window_, &client);
             if (!PtInRect(&client, at)) return S_FALSE;
             const layout::Control* control = layout::AccessibleControlAt(at.x, at.y, scale_());
-            if (control == &layout::kNewsBox) return NewsBoxAsChild(child);
+            if (control == &layout::kText1) return NewsBoxAsChild(child);
             child->vt = VT_I4;
             child->lVal = control ? IdOf(*control) : CHILDID_SELF;
             return S_OK;
@@ -220,7 +220,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         if (!connected_) return RPC_E_DISCONNECTED;
-        if (ControlOf(child) != &layout::kStart) return DISP_E_MEMBERNOTFOUND;
+        if (ControlOf(child) != &layout::kLabel2) return DISP_E_MEMBERNOTFOUND;
         press_();
         return S_OK;
     }
@@ -259,6 +259,6 @@ AccessibleBase* MakeWindowAreaAccessible(IAccessible* standard, NewsBoxAccessibl
     return new WindowAreaAccessible(standard, news, std::move(side));
 }
 
-long StartChildId() { return IdOf(layout::kStart); }
+long StartChildId() { return IdOf(layout::kLabel2); }
 
 }  // namespace velk::win32

@@ -50,8 +50,8 @@ TEST(Form1Accessibility, NamesTheWindowByItsCaptionAndItsControlsByTheTable) {
 TEST(Form1Accessibility, LabelsTheNewsBoxByItsHeading) {
     StarterRig rig;
     rig.StartShown();
-    QAccessibleInterface* newsBox = QAccessible::queryAccessibleInterface(rig.starter.Window().Text1());
-    QAccessibleInterface* heading = QAccessible::queryAccessibleInterface(rig.starter.Window().Label1());
+    QAccessibleInterface* newsBox = QAccessible::queryAccessibleInterface(rig.starter.Window().Controls().Text1);
+    QAccessibleInterface* heading = QAccessible::queryAccessibleInterface(rig.starter.Window().Controls().Label1);
     const auto labels = newsBox->relations(QAccessible::Label);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels.front().first, heading);
@@ -63,7 +63,7 @@ TEST(Form1Accessibility, LabelsTheNewsBoxByItsHeading) {
 TEST(Form1Accessibility, PressingStartStartsTheClientAndLeavesTheFocus) {
     StarterRig rig;
     rig.StartShown();
-    QAccessibleInterface* start = QAccessible::queryAccessibleInterface(rig.starter.Window().Label2());
+    QAccessibleInterface* start = QAccessible::queryAccessibleInterface(rig.starter.Window().Controls().Label2);
     ASSERT_NE(start->actionInterface(), nullptr);
     EXPECT_EQ(start->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
     EXPECT_EQ(start->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
@@ -76,14 +76,14 @@ TEST(Form1Accessibility, PressingStartStartsTheClientAndLeavesTheFocus) {
 
     const std::wstring started = L"start " + PathToText(rig.folder.Path() / "velk.exe") + L" 10.1.2.3:800 [state 2]";
     EXPECT_EQ(rig.log, (velk::test::EventLog{L"startup 257", started}));
-    EXPECT_EQ(rig.starter.Window().focusWidget(), rig.starter.Window().Text1());
+    EXPECT_EQ(rig.starter.Window().focusWidget(), rig.starter.Window().Controls().Text1);
 }
 
 TEST(Form1Accessibility, PressingStartFailsAsAClickFails) {
     StarterRig rig;
     rig.StartShown();
     rig.programs.fail = true;
-    QAccessible::queryAccessibleInterface(rig.starter.Window().Label2())
+    QAccessible::queryAccessibleInterface(rig.starter.Window().Controls().Label2)
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();

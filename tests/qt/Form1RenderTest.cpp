@@ -62,7 +62,7 @@ TEST_F(Form1Render, DrawsTheLinesInTheWindowTextColor) {
 }
 
 TEST_F(Form1Render, PutsTheNewsBoxOverTheLineAlongItsTopEdge) {
-    const QImage box = form_.Text1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage box = form_.Controls().Text1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(box.size(), QSize(185, 105));
     for (int x = 521; x <= 705; ++x) ASSERT_EQ(window_.pixel(x, 16), box.pixel(x - 521, 0)) << "x " << x;
     // And the news itself is drawn inside it.
@@ -138,7 +138,7 @@ TEST_P(Form1InScheme, DrawsEachLabelAsAFreshStartDoes) {
         form.show();
         (void)form.grab();
         Use(GetParam());
-        for (QWidget* told : std::initializer_list<QWidget*>{form.Label2(), &form, form.Label1()}) {
+        for (QWidget* told : std::initializer_list<QWidget*>{form.Controls().Label2, &form, form.Controls().Label1}) {
             QEvent changed(QEvent::PaletteChange);
             QApplication::sendEvent(told, &changed);
         }

@@ -50,8 +50,8 @@ protected:
 };
 
 TEST_P(Form1AtScale, PlacesBannerStripAndSeparatorByTheRoundingRule) {
-    const layout::PixelRect banner = layout::ToPixels(layout::kBanner.twips, scale_);
-    const layout::PixelRect line1 = layout::ToPixels(layout::kSeparator, scale_);
+    const layout::PixelRect banner = layout::ToPixels(layout::kImage1.twips, scale_);
+    const layout::PixelRect line1 = layout::ToPixels(layout::kLine1, scale_);
     const int bannerEnd = banner.left + banner.width;  // first column after the banner
     for (const int y : {0, line1.height / 2, line1.height - 1}) {
         EXPECT_NE(window_.pixel(bannerEnd - 1, y), kBackground) << "last banner column at y " << y;
@@ -64,8 +64,8 @@ TEST_P(Form1AtScale, PlacesBannerStripAndSeparatorByTheRoundingRule) {
 }
 
 TEST_P(Form1AtScale, ShowsTheBannerResampledToTheScale) {
-    const layout::PixelRect banner = layout::ToPixels(layout::kBanner.twips, scale_);
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips, scale_);
+    const layout::PixelRect banner = layout::ToPixels(layout::kImage1.twips, scale_);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips, scale_);
     const QImage expected = QImage(QStringLiteral(":/assets/banner.jpg"))
                                 .scaled(banner.width, banner.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                 .convertToFormat(QImage::Format_RGB32);
@@ -82,7 +82,7 @@ TEST_P(Form1AtScale, ShowsTheBannerResampledToTheScale) {
 }
 
 TEST_P(Form1AtScale, DrawsStartOnTheBannerWithinItsRectangle) {
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips, scale_);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips, scale_);
     const QRgb text = form_.palette().color(QPalette::HighlightedText).rgb();
     int letters = 0;
     for (int y = start.top; y < start.top + start.height; ++y) {
@@ -111,7 +111,7 @@ TEST(Form1ScaledClicks, StartTakesClicksOnItsScaledCornersOnly) {
     form.SetStartPress(&owner);
     form.show();
     const double scale = form.devicePixelRatioF();
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips, scale);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips, scale);
     const int right = start.left + start.width - 1;
     const int bottom = start.top + start.height - 1;
     const struct {

@@ -47,10 +47,10 @@ TEST(Form1, StartsWithItsDesignedCaptionSizeAndContent) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Vellmark Starter"));
     EXPECT_EQ(form.size(), QSize(709, 125));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    EXPECT_TRUE(form.Text1()->toPlainText().isEmpty());
-    EXPECT_EQ(form.Label1()->text(), QStringLiteral("News"));
-    EXPECT_EQ(form.Label2()->text(), QStringLiteral("Start"));
-    EXPECT_EQ(form.Image1()->pixmap().size(), QSize(538, 123));
+    EXPECT_TRUE(form.Controls().Text1->toPlainText().isEmpty());
+    EXPECT_EQ(form.Controls().Label1->text(), QStringLiteral("News"));
+    EXPECT_EQ(form.Controls().Label2->text(), QStringLiteral("Start"));
+    EXPECT_EQ(form.Controls().Image1->pixmap().size(), QSize(538, 123));
     EXPECT_FALSE(form.windowIcon().isNull());
 }
 
@@ -74,8 +74,8 @@ TEST(Starter, WelcomesBeforeTheWindowIsShown) {
                                       L"[window hidden]"});
     EXPECT_TRUE(rig.starter.Window().isVisible());
     EXPECT_EQ(rig.starter.Window().windowTitle(), QStringLiteral("My Server"));
-    EXPECT_EQ(rig.starter.Window().Text1()->toPlainText(), QStringLiteral("Double XP all weekend"));
-    EXPECT_EQ(rig.starter.Window().focusWidget(), rig.starter.Window().Text1());
+    EXPECT_EQ(rig.starter.Window().Controls().Text1->toPlainText(), QStringLiteral("Double XP all weekend"));
+    EXPECT_EQ(rig.starter.Window().focusWidget(), rig.starter.Window().Controls().Text1);
 }
 
 TEST(Starter, ReportsAMissingSettingsFileAndNeverShowsTheWindow) {
@@ -195,7 +195,7 @@ TEST_P(StarterKeys, PressStartAsOftenAsTheRowSays) {
     const auto starts = std::count_if(rig.log.begin(), rig.log.end(), [](const std::wstring& line) { return line.starts_with(L"start "); });
     EXPECT_EQ(starts, GetParam().presses) << testing::PrintToString(rig.log);
     ASSERT_NE(form.focusWidget(), nullptr);
-    EXPECT_EQ(form.focusWidget(), GetParam().startFocused ? static_cast<QWidget*>(form.Label2()) : form.Text1());
+    EXPECT_EQ(form.focusWidget(), GetParam().startFocused ? static_cast<QWidget*>(form.Controls().Label2) : form.Controls().Text1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, StarterKeys, testing::ValuesIn(test::kKeyRows), test::RowName());
@@ -208,11 +208,11 @@ TEST(StarterKeys, ShowTheKeyboardCuesOnlyOnceAKeyIsUsed) {
     Form1& form = rig.starter.Window();
     const QImage before = form.grab().toImage();
     rig.ClickAt({100, 60});
-    EXPECT_FALSE(form.Label2()->KeyboardCuesShown());
+    EXPECT_FALSE(form.Controls().Label2->KeyboardCuesShown());
     EXPECT_EQ(form.grab().toImage(), before) << "the window changed for a mouse player";
 
     QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
-    EXPECT_TRUE(form.Label2()->KeyboardCuesShown());
+    EXPECT_TRUE(form.Controls().Label2->KeyboardCuesShown());
     EXPECT_NE(form.grab().toImage(), before) << "no focus frame around Start";
 }
 
@@ -237,7 +237,7 @@ TEST(StarterWhileALookupWaits, PaintsTakesNoInputAndClosesAfterTheStart) {
     bool busyPointer = false;
     bool visibleAfterClose = true;
     QTimer::singleShot(20, [&] {
-        busyPointer = form.cursor().shape() == Qt::BusyCursor && form.Text1()->viewport()->cursor().shape() == Qt::BusyCursor;
+        busyPointer = form.cursor().shape() == Qt::BusyCursor && form.Controls().Text1->viewport()->cursor().shape() == Qt::BusyCursor;
         rig.ClickAt({100, 60});
         QTest::keyClick(form.windowHandle(), Qt::Key_X);
         paints = 0;
@@ -256,9 +256,9 @@ TEST(StarterWhileALookupWaits, PaintsTakesNoInputAndClosesAfterTheStart) {
     EXPECT_TRUE(busyPointer);
     EXPECT_GT(paints, 0) << "the window was not painted while it waited";
     EXPECT_FALSE(visibleAfterClose);
-    EXPECT_EQ(form.Text1()->toPlainText(), QStringLiteral("news")) << "a key reached the news box";
+    EXPECT_EQ(form.Controls().Text1->toPlainText(), QStringLiteral("news")) << "a key reached the news box";
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(form.Text1()->viewport()->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(form.Controls().Text1->viewport()->cursor().shape(), Qt::IBeamCursor);
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ inline void ExpectDrawnIn(const ColorScheme& scheme, const Pixels& pixel) {
 // Both labels drawn pixel for pixel alike, as after a change of scheme and
 // at a fresh start in it.
 inline void ExpectSameLabels(const Pixels& changed, const Pixels& fresh) {
-    for (const layout::Control* label : {&layout::kStart, &layout::kNewsHeading}) {
+    for (const layout::Control* label : {&layout::kLabel2, &layout::kLabel1}) {
         const layout::PixelRect r = layout::ToPixels(label->twips);
         int differing = 0;
         for (int i = 0; i < r.width * r.height; ++i) {

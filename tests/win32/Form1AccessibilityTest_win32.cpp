@@ -176,7 +176,7 @@ TEST_F(Form1Accessibility, LocatesStartWhereItIsDrawn) {
     ASSERT_HRESULT_SUCCEEDED(client_->accLocation(&left, &top, &width, &height, Child(2)));
     POINT origin{0, 0};
     ClientToScreen(form_.Handle(), &origin);
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
     EXPECT_EQ(left - origin.x, start.left);
     EXPECT_EQ(top - origin.y, start.top);
     EXPECT_EQ(width, start.width);
@@ -187,7 +187,7 @@ TEST_F(Form1Accessibility, LocatesStartWhereItIsDrawn) {
 }
 
 TEST_F(Form1Accessibility, HitTestsAsAClickDoes) {
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
     const int right = start.left + start.width - 1;
     const int bottom = start.top + start.height - 1;
     EXPECT_EQ(HitAt(start.left, start.top), 2);

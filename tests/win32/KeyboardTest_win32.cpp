@@ -117,7 +117,7 @@ TEST_F(Form1Keys, TabTypesNoTabAndReturnALineInTheNewsBox) {
 // A key that presses Start while the button is down on it ends that click
 // and the pointer's capture: the next click anywhere is not eaten.
 TEST_F(Form1Keys, AKeyPressEndsTheCaptureOfAClickBegunOnStart) {
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
     SendMessageW(form_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.left + 5, start.top + 5));
     ASSERT_EQ(GetCapture(), form_.Handle());
     Type(kAltS);
@@ -127,7 +127,7 @@ TEST_F(Form1Keys, AKeyPressEndsTheCaptureOfAClickBegunOnStart) {
 
 TEST_F(Form1Keys, ShowTheCuesOnlyOnceAKeyAsksForThem) {
     const auto asShown = Pixels();
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
     SendMessageW(form_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.left + 5, start.top + 5));
     SendMessageW(form_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(start.left + 5, start.top + 5));
     ASSERT_EQ(presses_, 1);

@@ -100,7 +100,7 @@ class WindowFrontEnd final : public PressFrontEnd {
 public:
     WindowFrontEnd(Form1& form, test::EventLog& log) : form_(form), log_(log) {}
     void ShowBusy(bool busy) override {
-        form_.SetBusy(busy);
+        form_.ShowBusy(busy);
         log_.push_back(busy ? L"busy" : L"idle");
     }
     void SettleHeldInput() override {
@@ -161,7 +161,7 @@ TEST(Form1WhileALookupWaits, PaintsTakesNoInputAndClosesAfterTheStart) {
     form.Show(SW_SHOWNORMAL);
     const HWND window = form.Handle();
     const HWND newsBox = FindWindowExW(window, nullptr, L"EDIT", nullptr);
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
     const LPARAM onStart = MAKELPARAM(start.left + 5, start.top + 5);
     bool busyPointer = false;
     bool painted = false;

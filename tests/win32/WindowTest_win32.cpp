@@ -71,7 +71,7 @@ TEST_F(Form1Dpi, TakesTheLayoutsSizeWhereTheSystemSuggests) {
         RECT box{};
         GetWindowRect(newsBox, &box);
         MapWindowPoints(nullptr, form_.Handle(), reinterpret_cast<POINT*>(&box), 2);
-        const layout::PixelRect expected = layout::ToPixels(layout::kNewsBox.twips, scale);
+        const layout::PixelRect expected = layout::ToPixels(layout::kText1.twips, scale);
         EXPECT_EQ(box.left, expected.left) << "dpi " << dpi;
         EXPECT_EQ(box.top, expected.top) << "dpi " << dpi;
         EXPECT_EQ(box.right - box.left, expected.width) << "dpi " << dpi;
@@ -138,7 +138,7 @@ TEST_F(Form1Dpi, DrawsEverythingAtTheNewScale) {
 
     // The banner, doubled: each pixel of the unscaled one against the
     // resampled pixels in its place.
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips);
     long long difference = 0;
     long long pixels = 0;
     for (int y = 0; y < 123; ++y) {
@@ -150,7 +150,7 @@ TEST_F(Form1Dpi, DrawsEverythingAtTheNewScale) {
     }
     EXPECT_LT(static_cast<double>(difference) / static_cast<double>(pixels), 30.0) << "mean difference per pixel";
 
-    const layout::PixelRect line1 = layout::ToPixels(layout::kSeparator, 2.0);
+    const layout::PixelRect line1 = layout::ToPixels(layout::kLine1, 2.0);
     ASSERT_EQ(line1.left, 1040);
     for (const int y : {0, 100, 239}) {
         for (int x = 1028; x < 1040; ++x) EXPECT_EQ(after.At(x, y), kBackground) << x << "," << y;
@@ -158,7 +158,7 @@ TEST_F(Form1Dpi, DrawsEverythingAtTheNewScale) {
         EXPECT_NE(after.At(1027, y), kBackground) << "the banner's last column at y " << y;
     }
     int white = 0;
-    const layout::PixelRect scaledStart = layout::ToPixels(layout::kStart.twips, 2.0);
+    const layout::PixelRect scaledStart = layout::ToPixels(layout::kLabel2.twips, 2.0);
     for (int y = scaledStart.top; y < scaledStart.top + scaledStart.height; ++y) {
         for (int x = scaledStart.left; x < scaledStart.left + scaledStart.width; ++x) {
             white += after.At(x, y) == 0xFFFFFF;
@@ -169,7 +169,7 @@ TEST_F(Form1Dpi, DrawsEverythingAtTheNewScale) {
 
 TEST_F(Form1Dpi, HitTestsStartAtTheNewScale) {
     MoveToDpi(144, {0, 0, 1100, 300});
-    const layout::PixelRect start = layout::ToPixels(layout::kStart.twips, 1.5);
+    const layout::PixelRect start = layout::ToPixels(layout::kLabel2.twips, 1.5);
     const int right = start.left + start.width - 1;
     const int bottom = start.top + start.height - 1;
     const struct {

@@ -14,9 +14,9 @@ class LabelLookInScheme : public testing::TestWithParam<test::ColorScheme> {};
 TEST_P(LabelLookInScheme, FillsOnlyALabelThatWouldNotRead) {
     const SchemeColors scheme = [](SystemColor color) { return test::ColorOf(GetParam(), color); };
     const auto hilite = System(SystemColor::HighlightText);
-    EXPECT_EQ(LookOf(kStart, scheme), (LabelLook{GetParam().startFilled, hilite, System(SystemColor::Highlight)}));
+    EXPECT_EQ(LookOf(kLabel2, scheme), (LabelLook{GetParam().startFilled, hilite, System(SystemColor::Highlight)}));
     const auto buttonText = System(SystemColor::ButtonText);
-    EXPECT_EQ(LookOf(kNewsHeading, scheme), (LabelLook{GetParam().newsFilled, buttonText, System(SystemColor::ButtonFace)}));
+    EXPECT_EQ(LookOf(kLabel1, scheme), (LabelLook{GetParam().newsFilled, buttonText, System(SystemColor::ButtonFace)}));
     // WCAG 2's own figures: black on white, the palest grey that reads on white.
     EXPECT_DOUBLE_EQ(ContrastRatio(RelativeLuminance({0, 0, 0}), RelativeLuminance({255, 255, 255})), 21.0);
     EXPECT_NEAR(ContrastRatio(RelativeLuminance({118, 118, 118}), RelativeLuminance({255, 255, 255})), 4.54, 0.01);
