@@ -33,7 +33,7 @@ HCURSOR BusyCursor() { return LoadCursorW(nullptr, kBusyCursor); }
 
 void Form1::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }
 
-void Form1::SetNewsText(const std::wstring& news) { SetWindowTextW(newsBox_, WithCrLf(news).c_str()); }
+void Form1::SetNewsText(const std::wstring& news) { SetWindowTextW(text1_, WithCrLf(news).c_str()); }
 
 void Form1::PressStart() {
     if (press_) press_->Press();
@@ -42,7 +42,7 @@ void Form1::PressStart() {
 void Form1::Show(int showCommand) {
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
-    SetFocus(newsBox_);
+    SetFocus(text1_);
 }
 
 void Form1::FocusStart() {
@@ -54,7 +54,7 @@ void Form1::FocusStart() {
 
 void Form1::FocusNewsBox() {
     startFocused_ = false;
-    SetFocus(newsBox_);
+    SetFocus(text1_);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -166,7 +166,7 @@ void Form1::ShowBusy(bool busy) {
     POINT at{};
     if (!GetCursorPos(&at)) return;
     const HWND under = WindowFromPoint(at);
-    if (under == Handle() || under == newsBox_) SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+    if (under == Handle() || under == text1_) SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
                                                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
@@ -182,7 +182,7 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
         // Gone: nothing may reach the owner through it any more.
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         (void)self->window_.release();
-        self->newsBox_ = nullptr;
+        self->text1_ = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
     return self->HandleMessage(message, wParam, lParam);
@@ -242,7 +242,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(startFocused_ ? window : newsBox_);
+        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(startFocused_ ? window : text1_);
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -269,7 +269,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_THEMECHANGED:
         // The player's colours changed: the news box, a child, is told only
         // through its window; the labels take the look that reads now.
-        SendMessageW(newsBox_, message, wParam, lParam);
+        SendMessageW(text1_, message, wParam, lParam);
         TakeColors();
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         return 0;

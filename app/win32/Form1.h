@@ -95,7 +95,7 @@ private:
 
     HINSTANCE instance_;
     DpiSource dpiOf_;
-    Banner banner_;
+    Banner image1_;  // the banner, resampled for the dpi
     OwnedBrush background_;
     OwnedFont startFont_;
     OwnedFont uiFont_;
@@ -114,7 +114,7 @@ private:
     WNDPROC newsBoxProc_ = nullptr;
     // Last, so that it goes first: nothing it calls back is gone yet.
     OwnedWindow window_;
-    HWND newsBox_ = nullptr;  // a child, destroyed with the window
+    HWND text1_ = nullptr;  // the news box: a child, destroyed with the window
 };
 
 }  // namespace velk::win32

@@ -68,7 +68,7 @@ UINT Form1::DpiOf(HWND window) {
 Form1::Form1(HINSTANCE instance, DpiSource dpiOf)
     : instance_(instance),
       dpiOf_(dpiOf),
-      banner_(instance),
+      image1_(instance),
       background_(CreateSolidBrush(RGB(layout::kBackground.red, layout::kBackground.green, layout::kBackground.blue))) {
     RegisterWindowClass(instance, &Form1::WindowProc);
     // Made at the system's dpi, where the system places it; sized for the
@@ -80,27 +80,27 @@ Form1::Form1(HINSTANCE instance, DpiSource dpiOf)
                          nullptr, nullptr, instance, this)) {
         throw AppError(L"Cannot create the main window: " + WindowsErrorText(GetLastError()) + L".");
     }
-    newsBox_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+    text1_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
                              0, 0, Handle(), nullptr, instance, nullptr);
-    if (!newsBox_) throw AppError(L"Cannot create the news box: " + WindowsErrorText(GetLastError()) + L".");
+    if (!text1_) throw AppError(L"Cannot create the news box: " + WindowsErrorText(GetLastError()) + L".");
     FitToDpi(dpiOf_(Handle()), nullptr);
     TakeColors();
 
     // The news box answers assistive technology through the window's object
     // for it; everything else it does stays the EDIT control's own.
     accessibility_ = std::make_unique<Form1Accessibility>(
-        WindowAreaSide{Handle(), newsBox_, [this] { return scale_; }, [this] { PostMessageW(Handle(), kPressStartMessage, 0, 0); },
+        WindowAreaSide{Handle(), text1_, [this] { return scale_; }, [this] { PostMessageW(Handle(), kPressStartMessage, 0, 0); },
                    [this] { return startFocused_; }});
-    SetPropW(newsBox_, kOwnerProperty, this);
+    SetPropW(text1_, kOwnerProperty, this);
     newsBoxProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(newsBox_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::NewsBoxProc)));
+        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::NewsBoxProc)));
 }
 
 Form1::~Form1() {
-    if (newsBox_ && newsBoxProc_) {
-        SetWindowLongPtrW(newsBox_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(newsBoxProc_));
-        RemovePropW(newsBox_, kOwnerProperty);
+    if (text1_ && newsBoxProc_) {
+        SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(newsBoxProc_));
+        RemovePropW(text1_, kOwnerProperty);
     }
     window_.reset();
 }
@@ -157,7 +157,7 @@ void Form1::FitToDpi(UINT dpi, const POINT* at) {
 void Form1::ApplyDpi(UINT dpi) {
     scale_ = dpi / 96.0;
     const layout::PixelRect image = layout::ToPixels(layout::kImage1.twips, scale_);
-    banner_.ScaleTo(image.width, image.height);
+    image1_.ScaleTo(image.width, image.height);
 
     const layout::Font& start = layout::kLabel2.font;
     const std::wstring face(start.face);
@@ -173,8 +173,8 @@ void Form1::ApplyDpi(UINT dpi) {
     OwnedFont uiFont(CreateFontIndirectW(&metrics.lfMessageFont));
 
     const layout::PixelRect box = layout::ToPixels(layout::kText1.twips, scale_);
-    MoveWindow(newsBox_, box.left, box.top, box.width, box.height, TRUE);
-    SendMessageW(newsBox_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont.get()), TRUE);
+    MoveWindow(text1_, box.left, box.top, box.width, box.height, TRUE);
+    SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont.get()), TRUE);
     uiFont_ = std::move(uiFont);
     InvalidateRect(Handle(), nullptr, TRUE);
 }

@@ -64,7 +64,7 @@ void Form1::Paint(HDC dc) const {
             drawLine(*element->line);
         } else if (element->control->kind == layout::ControlKind::Picture) {
             const layout::PixelRect image = element->Pixels(scale_);
-            banner_.Draw(dc, image.left, image.top);
+            image1_.Draw(dc, image.left, image.top);
         } else if (element->control->kind == layout::ControlKind::Label) {
             const bool start = element->control == &layout::kLabel2;
             drawLabel(*element->control, start ? startLook_ : headingLook_, start ? startFont_.get() : uiFont_.get());
