@@ -30,8 +30,6 @@ public:
     // status: 1 after an error that ended the starter, else 0.
     int Run();
 
-    Form1* Window() { return form_ ? &*form_ : nullptr; }
-
     // Input held back from the window during a press.
     void Hold(const MSG& message) {
         if (form_) form_->Hold(message);
